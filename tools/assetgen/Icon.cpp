@@ -2,6 +2,8 @@
 // Drawn as a character map so every pixel is placed by hand; each character names a palette entry.
 #include "Icon.h"
 
+#include <QList>
+
 #include <array>
 #include <string_view>
 
@@ -69,22 +71,27 @@ constexpr std::array<PaletteEntry, 11> palette{{
     {'k', qRgb(40, 40, 40)},     // the hole in the roll's core
 }};
 
-static_assert([] {
-    for (const std::string_view row : pixelMap) {
-        if (row.size() != side)
-            return false;
-    }
-    return true;
-}());
-
-int paletteIndex(char symbol)
+constexpr int paletteIndex(char symbol)
 {
     for (std::size_t i = 0; i < palette.size(); ++i) {
         if (palette[i].symbol == symbol)
             return static_cast<int>(i);
     }
-    return 0;
+    return -1;
 }
+
+// Every row is a full row, and every character names a palette entry.
+static_assert([] {
+    for (const std::string_view row : pixelMap) {
+        if (row.size() != side)
+            return false;
+        for (const char symbol : row) {
+            if (paletteIndex(symbol) < 0)
+                return false;
+        }
+    }
+    return true;
+}());
 
 } // namespace
 

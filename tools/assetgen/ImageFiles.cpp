@@ -1,4 +1,4 @@
-// Writing the generated pictures as PNG files that come out the same on every run.
+// Writing the generated files: PNG pictures that come out the same on every run, and raw bytes.
 #include "ImageFiles.h"
 
 #include <QByteArray>

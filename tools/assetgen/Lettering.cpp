@@ -69,10 +69,10 @@ void drawText(QPainter& painter, const QRawFont& font, const QPointF& origin, co
 {
     const Glyphs glyphs = shape(font, text);
     QPainterPath path;
-    QPointF pen = origin;
+    QPointF position = origin;
     for (qsizetype i = 0; i < glyphs.indexes.size(); ++i) {
-        path.addPath(font.pathForGlyph(glyphs.indexes[i]).translated(pen));
-        pen += glyphs.advances[i];
+        path.addPath(font.pathForGlyph(glyphs.indexes[i]).translated(position));
+        position += glyphs.advances[i];
     }
     if (outline.style() != Qt::NoPen)
         painter.strokePath(path, outline);

@@ -18,12 +18,11 @@ double pitch(int midiNote)
     return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
 }
 
-// Middle-octave note numbers used by the tunes.
-enum Note : int {
-    G2 = 43, C3 = 48, F3 = 53, G3 = 55,
-    C4 = 60, E4 = 64, F4 = 65, G4 = 67, A4 = 69,
-    C5 = 72, D5 = 74, E5 = 76, G5 = 79, C6 = 84, E6 = 88, G6 = 91, C7 = 96, E7 = 100,
-};
+// MIDI note numbers of the notes the tunes use; plain ints, since the tunes add intervals to them.
+constexpr int G2 = 43, C3 = 48, F3 = 53, G3 = 55;
+constexpr int C4 = 60, E4 = 64, G4 = 67, A4 = 69;
+constexpr int C5 = 72, D5 = 74, E5 = 76, G5 = 79;
+constexpr int C6 = 84, E6 = 88, G6 = 91, B6 = 95, C7 = 96, E7 = 100;
 
 struct Step {
     double start;
@@ -40,8 +39,8 @@ QByteArray markRecording()
     constexpr int rate = 11025;
     Track track(rate, 7650);
     const Timbre bright{.harmonics = {1.0, 0.25}, .attack = 0.003, .decay = 0.05, .release = 0.02};
-    addNote(track, 0.0, 0.06, pitch(88), 0.7, bright);  // E6
-    addNote(track, 0.045, 0.22, pitch(95), 0.9, bright); // B6
+    addNote(track, 0.0, 0.06, pitch(E6), 0.7, bright);
+    addNote(track, 0.045, 0.22, pitch(B6), 0.9, bright);
     addEcho(track, 0.12, 0.3);
     normalise(track, 0.8);
     fadeEdges(track, 0.002, 0.05);
@@ -53,7 +52,7 @@ QByteArray removeRecording()
 {
     constexpr int rate = 22050;
     Track track(rate, 14602);
-    const Timbre pop{.harmonics = {1.0, 0.3}, .attack = 0.001, .decay = 0.035, .release = 0.01};
+    const Timbre pop{.harmonics = {1.0, 0.3}, .attack = 0.003, .decay = 0.035, .release = 0.01};
     addGlide(track, 0.0, 0.12, 780, 120, 1.0, pop);
     const Timbre thud{.harmonics = {1.0}, .attack = 0.002, .decay = 0.06, .release = 0.02};
     addNote(track, 0.0, 0.2, 85, 0.6, thud);
@@ -67,7 +66,7 @@ QByteArray removeRecording()
         loudness *= 0.7;
     }
     normalise(track, 0.85);
-    fadeEdges(track, 0.002, 0.08);
+    fadeEdges(track, 0.004, 0.08);
     // The two bytes past the RIFF size are silence, for a player that reads them anyway.
     return encodeWave({rate, 8}, toPcm8(track), {}, QByteArray(2, '\x80'));
 }
