@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Measures the game against a bare Qt window (gelumpa-floor) under an Xvfb of its own: start-up time
+# to the mapped window, peak resident memory, and CPU used while idle after a sound; prints each
+# figure, the ratios, and a last line PASS or FAIL.  Usage: bench/run.sh [BUILD_DIR]
+set -Eeuo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/release}
+runs=${GELUMPA_BENCH_RUNS:-15}
+idle_seconds=10
+game_title="Gelumpa Dravenik 1.0"
+floor_title="Gelumpa Floor 1.0"
+about_title="About MyApp"
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGELUMPA_BUILD_TESTS=OFF >/dev/null
+fi
+cmake --build "$build" -j2 --target gelumpa gelumpa-floor gelumpa-maptime >/dev/null
+game=$build/ui/gelumpa
+floor=$build/bench/gelumpa-floor
+maptime=$build/bench/gelumpa-maptime
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+# Programs' own messages go to a log that is shown when a step fails.
+trap 'echo "bench: failed at line $LINENO: $BASH_COMMAND" >&2; tail -n 20 "$work/log" >&2' ERR
+
+# Xvfb writes its display number once it accepts clients; without -noreset it would restart
+# between two runs, when its last client leaves, and refuse the next for a moment.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>>"$work/log" &
+xvfb_pid=$!
+read -r -t 30 display <"$work/display" || { echo "Xvfb did not start" >&2; exit 1; }
+
+# Both programs run in the same plain environment: no window manager, no sound card, no session.
+mkdir -m 700 "$work/runtime"
+export DISPLAY=:$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$work/runtime
+unset WAYLAND_DISPLAY SESSION_MANAGER
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.3f", a / b; else print "n/a" }'; }
+within() { awk -v v="$1" -v limit="$2" 'BEGIN { exit !(v != "n/a" && v <= limit) }'; }
+
+# utime + stime of every thread, in milliseconds.
+cpu_ms() {
+    local fields
+    fields=$(sed 's/^.*) //' "/proc/$1/stat")
+    awk -v hz="$(getconf CLK_TCK)" '{ printf "%d", ($12 + $13) * 1000 / hz }' <<<"$fields"
+}
+# Voluntary and involuntary context switches of every thread: how often the program woke up.
+wakeups() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
+peak_kib() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }
+
+# Ends the program under test; the shell's own notice of the kill is not wanted.
+stop_app() {
+    { kill -KILL "$app_pid" && wait "$app_pid"; } 2>/dev/null || true
+    app_pid=
+}
+
+# Waits until a window with exactly this title is visible and prints its id.
+wait_window() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+
+# Waits, with a deadline, for the program to open a second visible window (the menu's popup).
+wait_popup() {
+    local deadline=$((SECONDS + 10))
+    until [ "$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l)" -ge 2 ]; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
+# Waits, with a deadline, until SDL has closed the audio device: its playback thread is gone.
+wait_sound_closed() {
+    local deadline=$((SECONDS + 30))
+    while grep -qs '^SDLAudio' /proc/"$1"/task/*/comm; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
+# Start-up: alternate the two programs so that drift in the machine hits both alike;
+# the first run of each only warms the caches.
+"$maptime" "$game_title" "$game" >/dev/null 2>>"$work/log"
+"$maptime" "$floor_title" "$floor" >/dev/null 2>>"$work/log"
+for _ in $(seq "$runs"); do
+    "$maptime" "$game_title" "$game" 2>>"$work/log" >>"$work/game"
+    "$maptime" "$floor_title" "$floor" 2>>"$work/log" >>"$work/floor"
+done
+game_start_ms=$(awk '{ print $1 / 1000 }' "$work/game" | median)
+floor_start_ms=$(awk '{ print $1 / 1000 }' "$work/floor" | median)
+game_peak=$(awk '{ print $2 }' "$work/game" | median)
+floor_peak=$(awk '{ print $2 }' "$work/floor" | median)
+
+# Idle, game: open the about window from the keyboard, which plays a sound, wait for the sound
+# to end, then count the CPU time of the next seconds.
+"$game" 2>>"$work/log" &
+app_pid=$!
+main_window=$(wait_window "$game_title")
+xdotool windowfocus --sync "$main_window"
+xdotool key alt+h
+wait_popup "$app_pid" || { echo "the Help menu did not open" >&2; exit 1; }
+xdotool key a
+wait_window "$about_title" >/dev/null
+about_shown=$(date +%s%N)
+wait_sound_closed "$app_pid" || echo "note: gelumpa still holds the audio device 30 s after the about window opened"
+sound_closed_after=$(awk -v ns="$(($(date +%s%N) - about_shown))" 'BEGIN { printf "%.1f", ns / 1e9 }')
+cpu_before=$(cpu_ms "$app_pid") wakeups_before=$(wakeups "$app_pid")
+sleep "$idle_seconds"
+game_idle_ms=$(($(cpu_ms "$app_pid") - cpu_before))
+game_wakeups=$(($(wakeups "$app_pid") - wakeups_before))
+game_session_peak=$(peak_kib "$app_pid")
+stop_app
+
+# Idle, floor: the same seconds right after its window is mapped.
+"$floor" 2>>"$work/log" &
+app_pid=$!
+wait_window "$floor_title" >/dev/null
+cpu_before=$(cpu_ms "$app_pid") wakeups_before=$(wakeups "$app_pid")
+sleep "$idle_seconds"
+floor_idle_ms=$(($(cpu_ms "$app_pid") - cpu_before))
+floor_wakeups=$(($(wakeups "$app_pid") - wakeups_before))
+floor_session_peak=$(peak_kib "$app_pid")
+stop_app
+
+start_ratio=$(ratio "$game_start_ms" "$floor_start_ms")
+peak_ratio=$(ratio "$game_peak" "$floor_peak")
+echo "start-up to mapped window, gelumpa, median of $runs: $game_start_ms ms"
+echo "start-up to mapped window, floor, median of $runs: $floor_start_ms ms"
+echo "start-up ratio gelumpa / floor: $start_ratio (limit 1.15)"
+echo "peak resident memory when mapped, gelumpa: $game_peak KiB"
+echo "peak resident memory when mapped, floor: $floor_peak KiB"
+echo "peak resident memory ratio gelumpa / floor: $peak_ratio (limit 1.20)"
+echo "peak resident memory over the idle session, gelumpa (about window open): $game_session_peak KiB"
+echo "peak resident memory over the idle session, floor: $floor_session_peak KiB"
+echo "sound device closed, gelumpa: ${sound_closed_after} s after the about window appeared"
+echo "idle CPU over $idle_seconds s, gelumpa after a sound: $game_idle_ms ms ($game_wakeups wake-ups) (limit 20 ms)"
+echo "idle CPU over $idle_seconds s, floor: $floor_idle_ms ms ($floor_wakeups wake-ups)"
+echo "idle CPU ratio gelumpa / floor: $(ratio "$game_idle_ms" "$floor_idle_ms")"
+
+verdict=PASS
+within "$start_ratio" 1.15 || verdict=FAIL
+within "$peak_ratio" 1.20 || verdict=FAIL
+[ "$game_idle_ms" -le 20 ] || verdict=FAIL
+echo "$verdict: start-up $start_ratio x floor (<= 1.15), memory $peak_ratio x floor (<= 1.20), idle CPU $game_idle_ms ms (<= 20 ms)"
