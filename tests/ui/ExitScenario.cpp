@@ -1,0 +1,45 @@
+// A child process for the ui tests: plays on the real main window with the real end
+// of the program, and queues a close or an exit to run inside a sound. It reports on
+// stdout and fails if control ever comes back to the handler that played the sound.
+#include <cstdio>
+#include <cstring>
+
+#include <QApplication>
+
+#include "UiTestSupport.h"
+
+using namespace gelumpa;
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    if (argc != 2)
+        return 2;
+    const char* scenario = argv[1];
+
+    Form1 form;
+    form.show();
+    form.findChild<QAction*>(QStringLiteral("play1"))->trigger();
+    const GameState& state = form.game().gameState();
+    const std::int16_t cell = test::removableCell(state);
+
+    if (std::strcmp(scenario, "close-during-removal") == 0)
+        test::clickCell(form, cell);
+    if (std::strcmp(scenario, "exit-during-mark") == 0) {
+        QMetaObject::invokeMethod(
+            &form,
+            [&form] {
+                test::answerNextBox(QMessageBox::Ok);
+                form.findChild<QAction*>(QStringLiteral("xit1"))->trigger();
+            },
+            Qt::QueuedConnection);
+    } else {
+        QMetaObject::invokeMethod(&form, [&form] { form.close(); }, Qt::QueuedConnection);
+    }
+    test::clickCell(form, cell);
+
+    std::printf("the handler went on after the program had ended (%s)\n", scenario);
+    return 1;
+}

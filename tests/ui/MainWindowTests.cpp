@@ -1,0 +1,243 @@
+// Protects the main window as the player meets it: its design state and layout, the
+// menu tree, and what each command does to the cells, the labels and the check marks.
+#include <memory>
+
+#include <QMenuBar>
+#include <QTest>
+
+#include "UiTestGroups.h"
+#include "UiTestSupport.h"
+
+namespace gelumpa::test {
+
+class MainWindowTests : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+    int exits = 0;
+
+    QAction& item(const char* name) { return *form->findChild<QAction*>(QLatin1String(name)); }
+    QString caption(Caption label) const { return form->label(label).text(); }
+    const GameState& state() const { return form->game().gameState(); }
+
+private slots:
+    void init()
+    {
+        exits = 0;
+        form = std::make_unique<Form1>([this] { ++exits; });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void theWindowOpensInItsDesignState()
+    {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Gelumpa Dravenik 1.0"));
+        QCOMPARE(form->centralWidget()->size(), QSize(367, 398));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        const Qt::WindowFlags flags = form->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+
+        const QImage client = grabClient(*form);
+        for (std::int16_t i = 1; i <= cellCount; ++i)
+            QCOMPARE(lookOf(client, i), (CellLook{1, false}));
+        QCOMPARE(caption(Caption::scorelbl), QStringLiteral("000"));
+        QCOMPARE(caption(Caption::posisilbl), QStringLiteral("000"));
+        QCOMPARE(caption(Caption::levellbl), QStringLiteral("Piece of Tokay"));
+        QVERIFY(item("level1(1)").isChecked() && !item("level1(2)").isChecked());
+        QVERIFY(item("suara1(1)").isChecked() && !item("suara1(2)").isChecked());
+    }
+
+    void theFrameThePanelAndTheMarginsSitAtTheirPixels()
+    {
+        const QImage client = grabClient(*form);
+        const auto at = [&](int x, int y) { return client.pixel(x, y); };
+        const QRgb black = qRgb(0, 0, 0);
+        const QRgb white = qRgb(255, 255, 255);
+        // The frame: 3 px inside 16,8 .. 352,344, white margin around and inside it.
+        QCOMPARE(at(15, 100), white);
+        for (const int x : {16, 17, 18, 350, 351, 352})
+            QCOMPARE(at(x, 100), black);
+        QCOMPARE(at(19, 100), white);
+        QCOMPARE(at(349, 100), white);
+        QCOMPARE(at(100, 7), white);
+        QCOMPARE(at(100, 8), black);
+        QCOMPARE(at(100, 344), black);
+        QCOMPARE(at(100, 345), white);
+        // The panel: black from 16,352 to 352,392.
+        QCOMPARE(at(16, 392), black);
+        QCOMPARE(at(352, 352), black);
+        QCOMPARE(at(15, 360), white);
+        QCOMPARE(at(353, 360), white);
+        QCOMPARE(at(200, 393), white);
+
+        const QWidget* panel = form->findChild<QWidget*>(QStringLiteral("Picture1"));
+        QCOMPARE(panel->geometry(), QRect(16, 352, 337, 41));
+        QCOMPARE(form->label(Caption::scorelbl).pos(), QPoint(48, 2));
+        QCOMPARE(form->label(Caption::levellbl).pos(), QPoint(120, 1));
+        QCOMPARE(form->label(Caption::posisilbl).pos(), QPoint(48, 16));
+        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label1"))->pos(), QPoint(216, 8));
+    }
+
+    void theMenuBarHoldsTheDesignTree()
+    {
+        const auto captions = [](const QList<QAction*>& actions) {
+            QStringList texts;
+            for (const QAction* action : actions)
+                texts << action->text();
+            return texts;
+        };
+        const QList<QAction*> bar = form->menuBar()->actions();
+        QCOMPARE(captions(bar), (QStringList{"&Game Menu", "&Game Options", "&Help me !!"}));
+        QCOMPARE(captions(bar[0]->menu()->actions()), (QStringList{"&Random gelumpa", "&XXXit to real world"}));
+        const QList<QAction*> options = bar[1]->menu()->actions();
+        QCOMPARE(captions(options), (QStringList{"&Level", "&Sound"}));
+        QCOMPARE(captions(options[0]->menu()->actions()), (QStringList{"&Piece of Tokay", "&Nightmare"}));
+        QCOMPARE(captions(options[1]->menu()->actions()), (QStringList{"&Make me mad !!", "&Keep silent.."}));
+        QCOMPARE(captions(bar[2]->menu()->actions()), (QStringList{"&About me ??"}));
+        for (const QAction* action : form->findChildren<QAction*>()) {
+            QVERIFY(action->shortcut().isEmpty());
+            QVERIFY(action->isEnabled() && action->isVisible());
+        }
+    }
+
+    void cellClicksChangeNothingBeforeTheFirstGame()
+    {
+        for (const std::int16_t cell : {1, 55, 100})
+            clickCell(*form, cell);
+        const QImage client = grabClient(*form);
+        for (std::int16_t i = 1; i <= cellCount; ++i)
+            QCOMPARE(lookOf(client, i), (CellLook{1, false}));
+        QCOMPARE(caption(Caption::posisilbl), QStringLiteral("000"));
+    }
+
+    void aNewGameDealsTwentyOfEachKindAndZeroesTheCounters()
+    {
+        item("play1").trigger();
+        QCOMPARE(boardMismatch(*form), QString());
+        const QImage client = grabClient(*form);
+        std::array<int, 6> count{};
+        for (std::int16_t i = 1; i <= cellCount; ++i)
+            ++count[static_cast<std::size_t>(lookOf(client, i).kind)];
+        QCOMPARE(count, (std::array<int, 6>{0, 20, 20, 20, 20, 20}));
+        QCOMPARE(caption(Caption::scorelbl), QStringLiteral(" 0"));
+        QCOMPARE(caption(Caption::posisilbl), QStringLiteral(" 0"));
+    }
+
+    void clicksMarkAGroupInBlueThenRemoveAndScoreIt()
+    {
+        item("play1").trigger();
+        const std::int16_t cell = removableCell(state());
+        clickCell(*form, cell);
+        const int size = state().selectionCount;
+        QVERIFY(size >= 2);
+        QCOMPARE(caption(Caption::posisilbl), QStringLiteral(" %1").arg(size));
+        QVERIFY(lookOf(grabClient(*form), cell).highlighted);
+        QCOMPARE(boardMismatch(*form), QString());
+
+        clickCell(*form, cell);
+        QCOMPARE(caption(Caption::scorelbl), QStringLiteral(" %1").arg(size));
+        QCOMPARE(caption(Caption::posisilbl), QStringLiteral(" %1").arg(size));
+        QCOMPARE(boardMismatch(*form), QString());
+        const QImage client = grabClient(*form);
+        int empty = 0;
+        for (std::int16_t i = 1; i <= cellCount; ++i)
+            empty += lookOf(client, i) == CellLook{} ? 1 : 0;
+        QCOMPARE(empty, size);
+    }
+
+    void aLevelItemThatCarriesTheMarkKeepsItAndDoesNothing()
+    {
+        item("play1").trigger();
+        clickCell(*form, removableCell(state()));
+        const auto seen = answerNextBox(QMessageBox::Yes);
+        item("level1(1)").trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(!seen->shown);
+        QVERIFY(item("level1(1)").isChecked() && !item("level1(2)").isChecked());
+        QVERIFY(state().anchorCell != 0);
+    }
+
+    void answeringNoToTheLevelQuestionLeavesMarksBoardAndScore()
+    {
+        item("play1").trigger();
+        const GameState before = state();
+        const auto seen = answerNextBox(QMessageBox::No);
+        item("level1(2)").trigger();
+        QVERIFY(seen->shown);
+        QCOMPARE(seen->text, QStringLiteral("Ehm, Are you sure to restart the game ??"));
+        QCOMPARE(seen->title, QStringLiteral("Belon selesai udah mo yang lain.."));
+        QCOMPARE(seen->icon, QMessageBox::NoIcon);
+        QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY(item("level1(1)").isChecked() && !item("level1(2)").isChecked());
+        QCOMPARE(caption(Caption::levellbl), QStringLiteral("Piece of Tokay"));
+        QVERIFY(sameBoard(state(), before));
+    }
+
+    void answeringYesMovesTheMarkAndDealsAtTheNewLevel()
+    {
+        item("play1").trigger();
+        clickCell(*form, removableCell(state()));
+        clickCell(*form, state().anchorCell);
+        answerNextBox(QMessageBox::Yes);
+        item("level1(2)").trigger();
+        QVERIFY(!item("level1(1)").isChecked() && item("level1(2)").isChecked());
+        QCOMPARE(caption(Caption::levellbl), QStringLiteral("Nightmare"));
+        QCOMPARE(caption(Caption::scorelbl), QStringLiteral(" 0"));
+        QCOMPARE(state().level, std::int16_t{2});
+        QCOMPARE(boardMismatch(*form), QString());
+
+        // Once the game has ended, switching back asks nothing.
+        const auto seen = answerNextBox(QMessageBox::No);
+        QVERIFY(playToTheEnd(*form));
+        item("level1(1)").trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(!seen->shown);
+        QVERIFY(item("level1(1)").isChecked() && !item("level1(2)").isChecked());
+        QCOMPARE(caption(Caption::levellbl), QStringLiteral("Piece of Tokay"));
+    }
+
+    void theSoundItemsAlwaysShowExactlyOneMark()
+    {
+        item("suara1(2)").trigger();
+        QVERIFY(!item("suara1(1)").isChecked() && item("suara1(2)").isChecked());
+        QVERIFY(!state().soundOn);
+        item("suara1(2)").trigger();
+        QVERIFY(!item("suara1(1)").isChecked() && item("suara1(2)").isChecked());
+        item("suara1(1)").trigger();
+        QVERIFY(item("suara1(1)").isChecked() && !item("suara1(2)").isChecked());
+        QVERIFY(state().soundOn);
+    }
+
+    void theExitQuestionCancelledKeepsTheGameConfirmedEndsTheProgram()
+    {
+        item("play1").trigger();
+        clickCell(*form, removableCell(state()));
+        const GameState before = state();
+        const auto seen = answerNextBox(QMessageBox::Cancel);
+        item("xit1").trigger();
+        QCOMPARE(seen->text, QStringLiteral("Si Kumbel makan burket bakar, apa benar ente mo keluar ??"));
+        QCOMPARE(seen->title, QStringLiteral("I will miss u, honey !!"));
+        QCOMPARE(seen->icon, QMessageBox::NoIcon);
+        QCOMPARE(seen->buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(exits, 0);
+        QVERIFY(sameBoard(state(), before) && state().anchorCell == before.anchorCell);
+        QCOMPARE(boardMismatch(*form), QString());
+
+        answerNextBox(QMessageBox::Ok);
+        item("xit1").trigger();
+        QCOMPARE(exits, 1);
+    }
+};
+
+int runMainWindowTests(int argc, char** argv)
+{
+    MainWindowTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+} // namespace gelumpa::test
+
+#include "MainWindowTests.moc"

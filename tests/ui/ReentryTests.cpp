@@ -1,0 +1,140 @@
+// Protects the game against events handled inside a sound: clicks, new games, level
+// changes and the window's close that wait while a sound starts run nested in the
+// handler, and the player is left with a consistent game or a cleanly ended program.
+#include <memory>
+#include <random>
+
+#include <QProcess>
+#include <QTest>
+
+#include "UiTestGroups.h"
+#include "UiTestSupport.h"
+
+namespace gelumpa::test {
+
+class ReentryTests : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+    int exits = 0;
+
+    QAction& item(const char* name) { return *form->findChild<QAction*>(QLatin1String(name)); }
+    const GameState& state() const { return form->game().gameState(); }
+
+    // The board's rules hold and every cell shows what the state says.
+    QString inconsistency() const
+    {
+        std::array<int, 6> count{};
+        int marked = 0;
+        for (std::int16_t i = 1; i <= cellCount; ++i) {
+            ++count[static_cast<std::size_t>(state().kind(i))];
+            marked += state().mark(i);
+        }
+        for (std::size_t k = 1; k < count.size(); ++k)
+            if (count[k] > 20)
+                return QStringLiteral("kind %1 counts %2").arg(k).arg(count[k]);
+        if (state().anchorCell == 0 ? marked != 0 : marked != state().selectionCount)
+            return QStringLiteral("%1 cells marked, anchor %2").arg(marked).arg(state().anchorCell);
+        return boardMismatch(*form);
+    }
+
+private slots:
+    void init()
+    {
+        exits = 0;
+        form = std::make_unique<Form1>([this] { ++exits; });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        item("play1").trigger();
+    }
+    void cleanup() { form.reset(); }
+
+    void clicksWaitingDuringASoundRunInsideItAndLeaveAConsistentBoard()
+    {
+        const auto seed = std::random_device{}();
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<int> anyCell(1, cellCount);
+        for (int round = 0; round < 60 && state().gameOver == vbFalse; ++round) {
+            for (int waiting = 0; waiting < 3; ++waiting)
+                postClick(*form, static_cast<std::int16_t>(anyCell(random)));
+            clickCell(*form, removableCell(state()));
+            const QString problem = inconsistency();
+            if (!problem.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("seed %1, round %2: %3").arg(seed).arg(round).arg(problem)));
+        }
+    }
+
+    void aNewGameWaitingDuringTheRemovalSoundLeavesAFreshRunningGame()
+    {
+        const std::int16_t cell = removableCell(state());
+        clickCell(*form, cell);
+        QMetaObject::invokeMethod(&item("play1"), &QAction::trigger, Qt::QueuedConnection);
+        clickCell(*form, cell);
+        QCOMPARE(state().gameOver, vbFalse);
+        QCOMPARE(state().score, std::int16_t{0});
+        QCOMPARE(form->label(Caption::scorelbl).text(), QStringLiteral(" 0"));
+        QCOMPARE(inconsistency(), QString());
+    }
+
+    void aLevelChangeWaitingDuringAMarkSoundAsksAndDealsAtTheNewLevel()
+    {
+        std::shared_ptr<SeenBox> seen;
+        QMetaObject::invokeMethod(
+            form.get(),
+            [this, &seen] {
+                seen = answerNextBox(QMessageBox::Yes);
+                item("level1(2)").trigger();
+            },
+            Qt::QueuedConnection);
+        clickCell(*form, removableCell(state()));
+        QVERIFY(seen);
+        QVERIFY(seen->shown);
+        QCOMPARE(state().level, std::int16_t{2});
+        QVERIFY(!item("level1(1)").isChecked() && item("level1(2)").isChecked());
+        QCOMPARE(state().anchorCell, std::int16_t{0});
+        QCOMPARE(inconsistency(), QString());
+    }
+
+    void anAboutCommandWaitingDuringTheEndSoundStillLeavesOneOfEachWindow()
+    {
+        item("about1").trigger();
+        while (state().gameOver == vbFalse) {
+            const std::int16_t cell = removableCell(state());
+            clickCell(*form, cell);
+            QMetaObject::invokeMethod(&item("about1"), &QAction::trigger, Qt::QueuedConnection);
+            clickCell(*form, cell);
+        }
+        QCOMPARE(shownWindows(QStringLiteral("About MyApp")).size(), 1);
+        QCOMPARE(shownWindows(QStringLiteral("Form2")).size(), 1);
+    }
+
+    // The real end of the program, in a child process: nothing of the handler that
+    // was waiting inside the sound may go on, and the process ends with status 0.
+    void anExitOrCloseWaitingDuringASoundEndsTheProcessAtOnce_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::newRow("window closed during the mark sound") << QStringLiteral("close-during-mark");
+        QTest::newRow("window closed during the removal sound") << QStringLiteral("close-during-removal");
+        QTest::newRow("exit confirmed during the mark sound") << QStringLiteral("exit-during-mark");
+    }
+    void anExitOrCloseWaitingDuringASoundEndsTheProcessAtOnce()
+    {
+        QFETCH(QString, scenario);
+        QProcess child;
+        child.start(QStringLiteral(GELUMPA_EXIT_SCENARIO), {scenario});
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.readAllStandardOutput(), QByteArray());
+        QCOMPARE(child.exitCode(), 0);
+    }
+};
+
+int runReentryTests(int argc, char** argv)
+{
+    ReentryTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+} // namespace gelumpa::test
+
+#include "ReentryTests.moc"

@@ -1,0 +1,87 @@
+// Protects the sound output: the recordings are embedded whole and uncompressed, a
+// sound opens the device only while it plays, a new sound replaces the old, and
+// whatever cannot be played is silence without delay.
+#include <QElapsedTimer>
+#include <QResource>
+#include <QTest>
+
+#include "UiTestGroups.h"
+#include "ui/EmbeddedSound.h"
+#include "ui/SdlAudio.h"
+
+namespace gelumpa::test {
+
+class SoundTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theFourRecordingsAreEmbeddedUncompressedWaveImages()
+    {
+        for (std::int16_t n = 1; n <= 4; ++n) {
+            const QResource resource(QStringLiteral(":/sounds/%1.wav").arg(n));
+            QVERIFY(resource.isValid());
+            QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
+            const auto image = embeddedRecording(n);
+            QCOMPARE(image.size(), static_cast<std::size_t>(resource.size()));
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data()), 4), QByteArray("RIFF"));
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data()) + 8, 4), QByteArray("WAVE"));
+        }
+    }
+
+    void aSoundKeepsTheDeviceOpenOnlyUntilShortlyAfterItHasDrained()
+    {
+        SdlAudio audio;
+        QVERIFY(!audio.deviceOpen());
+        audio.play(embeddedRecording(1));
+        QVERIFY(audio.deviceOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(!audio.deviceOpen(), 3000);
+        audio.play(embeddedRecording(2));
+        QVERIFY(audio.deviceOpen());
+    }
+
+    void aNewSoundCutsTheOneStillPlayingShort()
+    {
+        SdlAudio audio;
+        audio.play(embeddedRecording(4)); // over five seconds long
+        audio.play(embeddedRecording(1));
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!audio.deviceOpen(), 3000);
+        QVERIFY(clock.elapsed() < 2500);
+    }
+
+    void whatCannotBePlayedIsSkippedInSilence()
+    {
+        SdlAudio audio;
+        audio.play({});
+        const std::array<std::uint8_t, 12> notAWave{'R', 'I', 'F', 'F', 4, 0, 0, 0, 'J', 'U', 'N', 'K'};
+        audio.play(notAWave);
+        QVERIFY(!audio.deviceOpen());
+    }
+
+    void withoutAnAudioDeviceSoundsAreSilentAndCostNoTime()
+    {
+        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        {
+            SdlAudio audio;
+            QElapsedTimer clock;
+            clock.start();
+            for (std::int16_t n = 1; n <= 4; ++n)
+                audio.play(embeddedRecording(n));
+            QVERIFY(!audio.deviceOpen());
+            QVERIFY(clock.elapsed() < 200);
+        }
+        qputenv("SDL_AUDIODRIVER", driver);
+    }
+};
+
+int runSoundTests(int argc, char** argv)
+{
+    SoundTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+} // namespace gelumpa::test
+
+#include "SoundTests.moc"

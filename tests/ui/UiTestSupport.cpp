@@ -1,0 +1,151 @@
+// The ui tests' helpers.
+#include "UiTestSupport.h"
+
+#include <array>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace gelumpa::test {
+
+namespace {
+constexpr QPoint boardOrigin(24, 16);
+
+struct BallColour {
+    QRgb rgb;
+    std::int16_t kind;
+};
+constexpr std::array ballColours{
+    BallColour{qRgb(220, 174, 80), 1}, BallColour{qRgb(0, 255, 0), 2},     BallColour{qRgb(255, 0, 0), 3},
+    BallColour{qRgb(140, 242, 237), 4}, BallColour{qRgb(0, 255, 255), 4}, BallColour{qRgb(255, 0, 255), 5},
+};
+
+QPoint cellCentre(std::int16_t cell)
+{
+    return BoardView::cellRect(cell).center();
+}
+} // namespace
+
+QImage grabClient(const Form1& form)
+{
+    return form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+CellLook lookOf(const QImage& client, std::int16_t cell)
+{
+    const QPoint corner = boardOrigin + BoardView::cellRect(cell).topLeft();
+    const QRgb ball = client.pixel(corner + QPoint(16, 20));
+    const QRgb ground = client.pixel(corner);
+    CellLook look;
+    look.highlighted = ground == qRgb(0, 0, 255);
+    for (const auto& colour : ballColours)
+        if (colour.rgb == ball)
+            look.kind = colour.kind;
+    return look;
+}
+
+QString boardMismatch(const Form1& form)
+{
+    const GameState& state = form.game().gameState();
+    const QImage client = grabClient(form);
+    for (std::int16_t i = 1; i <= cellCount; ++i) {
+        const CellLook expected{state.kind(i), state.mark(i) != 0};
+        const CellLook shown = lookOf(client, i);
+        if (!(shown == expected))
+            return QStringLiteral("cell %1 shows kind %2%3, state has kind %4%5")
+                .arg(i)
+                .arg(shown.kind)
+                .arg(shown.highlighted ? " highlighted" : "")
+                .arg(expected.kind)
+                .arg(expected.highlighted ? " marked" : "");
+    }
+    return {};
+}
+
+void clickCell(Form1& form, std::int16_t cell)
+{
+    QTest::mouseClick(&form.board(), Qt::LeftButton, {}, cellCentre(cell));
+}
+
+void postClick(Form1& form, std::int16_t cell)
+{
+    BoardView* board = &form.board();
+    const QPointF at = cellCentre(cell);
+    const QPointF global = board->mapToGlobal(at);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            board, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                   type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+}
+
+bool sameBoard(const GameState& a, const GameState& b)
+{
+    for (std::int16_t i = 1; i <= cellCount; ++i)
+        if (a.kind(i) != b.kind(i) || a.mark(i) != b.mark(i))
+            return false;
+    return true;
+}
+
+std::int16_t removableCell(const GameState& state)
+{
+    for (std::int16_t i = 1; i <= cellCount; ++i) {
+        if (state.kind(i) == 0)
+            continue;
+        for (const Side side : {Side::Left, Side::Up, Side::Right, Side::Down}) {
+            const std::int16_t n = neighbour(i, side);
+            if (n != 0 && state.kind(n) == state.kind(i))
+                return i;
+        }
+    }
+    return 0;
+}
+
+bool playToTheEnd(Form1& form)
+{
+    const GameState& state = form.game().gameState();
+    if (state.gameOver != vbFalse)
+        return false;
+    for (int removal = 0; removal < cellCount && state.gameOver == vbFalse; ++removal) {
+        const std::int16_t cell = removableCell(state);
+        if (cell == 0)
+            return false;
+        if (state.anchorCell == 0 || state.mark(cell) == 0)
+            clickCell(form, cell);
+        clickCell(form, cell);
+    }
+    return state.gameOver != vbFalse;
+}
+
+std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton answer)
+{
+    auto seen = std::make_shared<SeenBox>();
+    QTimer::singleShot(0, [seen, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        seen->shown = true;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        seen->buttons = box->standardButtons();
+        if (QAbstractButton* button = box->button(answer))
+            button->click();
+        else
+            box->reject();
+    });
+    return seen;
+}
+
+QList<QWidget*> shownWindows(const QString& title)
+{
+    QList<QWidget*> found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == title)
+            found.append(window);
+    return found;
+}
+
+} // namespace gelumpa::test

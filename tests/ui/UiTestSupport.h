@@ -1,0 +1,57 @@
+// Helpers of the ui tests: reading cells from a grab, clicking cells now or later,
+// answering message boxes, playing a game through and finding the picture windows.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include <QImage>
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QWidget>
+
+#include "ui/Form1.h"
+
+namespace gelumpa::test {
+
+// What a cell shows, told from its pixels: kind 0 is an empty (white) cell.
+struct CellLook {
+    std::int16_t kind = 0;
+    bool highlighted = false;
+    friend bool operator==(const CellLook&, const CellLook&) = default;
+};
+
+// The client area of the main window, as drawn, at the screen's ratio.
+QImage grabClient(const Form1& form);
+// Read at ratio 1: the ball colour near the cell's centre, the background at its corner.
+CellLook lookOf(const QImage& client, std::int16_t cell);
+// Empty when every cell shows what the game state says, else the first difference.
+QString boardMismatch(const Form1& form);
+
+void clickCell(Form1& form, std::int16_t cell);
+// Queues a press and a release on the cell, handled at the next event processing.
+void postClick(Form1& form, std::int16_t cell);
+
+bool sameBoard(const GameState& a, const GameState& b);
+
+// A cell that has a side neighbour of its own kind (a removable group), or 0.
+std::int16_t removableCell(const GameState& state);
+// Removes groups of the running game until it ends; false if no game was running
+// or it did not end.
+bool playToTheEnd(Form1& form);
+
+// What the next message box showed; answered by a zero timer armed before the command.
+struct SeenBox {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton answer);
+
+// The visible top-level windows with this title.
+QList<QWidget*> shownWindows(const QString& title);
+
+} // namespace gelumpa::test

@@ -1,0 +1,17 @@
+// Recordings are embedded uncompressed, so their bytes can be handed out where they lie.
+#include "ui/EmbeddedSound.h"
+
+#include <QResource>
+#include <QString>
+
+namespace gelumpa {
+
+std::span<const std::uint8_t> embeddedRecording(std::int16_t n)
+{
+    const QResource resource(QStringLiteral(":/sounds/%1.wav").arg(n));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    return {reinterpret_cast<const std::uint8_t*>(resource.data()), static_cast<std::size_t>(resource.size())};
+}
+
+} // namespace gelumpa

@@ -1,0 +1,33 @@
+// The picture stores pic (normal) and pic1 (highlighted): ten read-only piece pictures
+// indexed by kind 1..5, which the board cells point at.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QColor>
+#include <QPixmap>
+
+#include "core/Toolkit.h"
+
+namespace gelumpa {
+
+// One store entry: the 32 x 32 picture and its square's background colour, with which
+// a cell fills whatever the picture does not cover on a fractional-scale screen.
+struct PiecePicture {
+    QPixmap pixmap;
+    QColor background;
+};
+
+class PieceStores {
+public:
+    PieceStores();
+
+    const PiecePicture& entry(std::int16_t kind, PieceLook look) const;
+
+private:
+    std::array<PiecePicture, 5> pic;
+    std::array<PiecePicture, 5> pic1;
+};
+
+} // namespace gelumpa

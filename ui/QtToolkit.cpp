@@ -1,0 +1,154 @@
+// The toolkit operations on the real windows.
+#include "ui/QtToolkit.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include "ui/EmbeddedSound.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/frmAbout.h"
+
+namespace gelumpa {
+
+namespace {
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::string_view title,
+                                QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, text(title), text(prompt), buttons, &owner);
+    box.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+} // namespace
+
+void QtToolkit::terminateProcess()
+{
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+QtToolkit::QtToolkit(Form1& form, ExitProcess exitProcess) : form(form), exitProcess(std::move(exitProcess)) {}
+
+void QtToolkit::showPiece(std::int16_t cell, std::int16_t kind, PieceLook look)
+{
+    form.board().setCell(cell, &form.pieces().entry(kind, look));
+}
+
+void QtToolkit::clearCell(std::int16_t cell)
+{
+    form.board().setCell(cell, nullptr);
+}
+
+void QtToolkit::setCaption(Caption label, std::string_view caption)
+{
+    form.label(label).setText(text(caption));
+}
+
+std::string QtToolkit::menuCaption(MenuArray menu, std::int16_t index) const
+{
+    return form.menuItem(menu, index).text().toStdString();
+}
+
+void QtToolkit::setChecked(MenuArray menu, std::int16_t index, bool checked)
+{
+    form.menuItem(menu, index).setChecked(checked);
+}
+
+int QtToolkit::askYesNo(std::string_view prompt, std::string_view title)
+{
+    return ask(form, prompt, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? vbYes : vbNo;
+}
+
+int QtToolkit::askOkCancel(std::string_view prompt, std::string_view title)
+{
+    return ask(form, prompt, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok ? vbOK : vbCancel;
+}
+
+QPointer<PictureWindow>& QtToolkit::slot(Window window)
+{
+    return windows[window == Window::Form2 ? 0 : 1];
+}
+
+void QtToolkit::loadWindow(Window window)
+{
+    auto& loaded = slot(window);
+    if (loaded)
+        return;
+    PictureWindow* made = window == Window::Form2 ? static_cast<PictureWindow*>(new Form2(&form))
+                                                  : static_cast<PictureWindow*>(new frmAbout(&form));
+    QRect place(QPoint(), made->size());
+    place.moveCenter(form.frameGeometry().center());
+    made->move(place.topLeft());
+    // A window still waiting for its deletion may not unload the one that replaced it.
+    QObject::connect(made, &PictureWindow::unloadRequested, made, [this, window, made] {
+        if (slot(window) == made)
+            unloadWindow(window);
+    });
+    loaded = made;
+}
+
+void QtToolkit::showWindow(Window window)
+{
+    if (const auto& shown = slot(window)) {
+        shown->show();
+        shown->raise();
+        shown->activateWindow();
+    }
+}
+
+// The window may be unloading itself from its own click handler, so it is hidden at
+// once and deleted only when control is back in the event loop. It leaves its slot
+// at once, so a later load makes a fresh window.
+void QtToolkit::unloadWindow(Window window)
+{
+    auto& loaded = slot(window);
+    if (!loaded)
+        return;
+    PictureWindow* leaving = loaded;
+    loaded.clear();
+    leaving->hide();
+    leaving->deleteLater();
+}
+
+void QtToolkit::endProgram()
+{
+    sound.close();
+    exitProcess();
+}
+
+void QtToolkit::runWaitingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void QtToolkit::seedFromClock()
+{
+    random.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+double QtToolkit::drawUniform()
+{
+    // The top 53 bits make a double in [0, 1) exactly, never 1.
+    return static_cast<double>(random() >> 11) * 0x1.0p-53;
+}
+
+std::span<const std::uint8_t> QtToolkit::loadSound(std::int16_t n)
+{
+    return embeddedRecording(n);
+}
+
+void QtToolkit::playFromMemory(std::span<const std::uint8_t> waveImage)
+{
+    sound.play(waveImage);
+}
+
+} // namespace gelumpa

@@ -1,0 +1,16 @@
+// frmAbout, the about window: the credits picture, filling the window.
+#pragma once
+
+#include "ui/PictureWindow.h"
+
+namespace gelumpa {
+
+class frmAbout : public PictureWindow {
+public:
+    explicit frmAbout(QWidget* owner)
+        : PictureWindow(owner, QStringLiteral(":/pictures/credits.png"), QSize(363, 215), QStringLiteral("About MyApp"))
+    {
+    }
+};
+
+} // namespace gelumpa
