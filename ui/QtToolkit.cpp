@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "ui/EmbeddedSound.h"
@@ -16,6 +17,9 @@
 namespace gelumpa {
 
 namespace {
+// The title bar's icon and buttons beside the title, with some air.
+constexpr int titleBarButtonsRoom = 120;
+
 QString text(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -26,6 +30,13 @@ QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::st
 {
     QMessageBox box(QMessageBox::NoIcon, text(title), text(prompt), buttons, &owner);
     box.setTextFormat(Qt::PlainText);
+    // Wide enough for its title: the level question's title is longer than its prompt,
+    // and the window manager would cut it short.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleRoom = box.fontMetrics().horizontalAdvance(box.windowTitle()) + titleBarButtonsRoom;
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 } // namespace
