@@ -33,10 +33,10 @@ QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const Q
     label->setObjectName(QLatin1String(name));
     QFont font = panelFont(pixelSize);
     // A stand-in face wider than the design's is narrowed until the design caption
-    // fits its place again.
-    const int needed = QFontMetrics(font).horizontalAdvance(text);
-    if (needed > place.width())
-        font.setStretch(place.width() * 100 / needed);
+    // fits its place again, with a little room for the glyphs' rounding on dense screens.
+    const int room = place.width() - 3;
+    for (int stretch = 98; QFontMetrics(font).horizontalAdvance(text) > room && stretch >= 50; stretch -= 2)
+        font.setStretch(stretch);
     label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
