@@ -28,6 +28,15 @@ private slots:
         }
     }
 
+    void everyRecordingIsAcceptedByTheSoundOutput()
+    {
+        for (std::int16_t n = 1; n <= 4; ++n) {
+            SdlAudio audio;
+            audio.play(embeddedRecording(n));
+            QVERIFY2(audio.deviceOpen(), qPrintable(QStringLiteral("recording %1").arg(n)));
+        }
+    }
+
     void aSoundKeepsTheDeviceOpenOnlyUntilShortlyAfterItHasDrained()
     {
         SdlAudio audio;
