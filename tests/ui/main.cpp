@@ -1,5 +1,6 @@
 // Runs the group of ui tests named by the first argument, with the real windows
 // under the offscreen platform and SDL's silent audio driver unless told otherwise.
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -20,12 +21,12 @@ int main(int argc, char* argv[])
         const char* name;
         int (*run)(int, char**);
     };
-    static constexpr Group groups[] = {
-        {"MainWindow", gelumpa::test::runMainWindowTests},
-        {"PictureWindows", gelumpa::test::runPictureWindowTests},
-        {"Reentry", gelumpa::test::runReentryTests},
-        {"Sound", gelumpa::test::runSoundTests},
-        {"HiDpi", gelumpa::test::runHiDpiTests},
+    static constexpr std::array groups{
+        Group{"MainWindow", gelumpa::test::runMainWindowTests},
+        Group{"PictureWindows", gelumpa::test::runPictureWindowTests},
+        Group{"Reentry", gelumpa::test::runReentryTests},
+        Group{"Sound", gelumpa::test::runSoundTests},
+        Group{"HiDpi", gelumpa::test::runHiDpiTests},
     };
     if (argc >= 2) {
         for (const Group& group : groups) {
