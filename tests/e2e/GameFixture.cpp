@@ -1,0 +1,120 @@
+// The shared set-up of the end-to-end tests; see GameFixture.h.
+#include "GameFixture.h"
+
+#include "ExpectedPlay.h"
+#include "PiecePicture.h"
+#include "Waiting.h"
+
+#include <QDir>
+
+#include <iostream>
+
+namespace e2e {
+
+namespace {
+
+// ctest runs the tests in their build directory, so the shots land beside the test binary.
+const QString shotsDirectory = QStringLiteral("shots");
+
+QString shotPrefix()
+{
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return QStringLiteral("%1.%2-").arg(QLatin1String(test->test_suite_name()), QLatin1String(test->name()));
+}
+
+} // namespace
+
+void GameFixture::SetUp()
+{
+    // Shots left by an earlier run of this test would tell of a failure that is not this one's.
+    QDir shots(shotsDirectory);
+    for (const QString& old : shots.entryList({shotPrefix() + QStringLiteral("*.png")}, QDir::Files))
+        shots.remove(old);
+    virtualDesktop = std::make_unique<VirtualDesktop>();
+    gameUnderTest = std::make_unique<GameUnderTest>(*virtualDesktop, gameEnvironment());
+    gameUnderTest->waitForMainWindow();
+}
+
+void GameFixture::TearDown()
+{
+    if (HasFailure() && virtualDesktop) {
+        saveScreenshot(virtualDesktop->lastScreenshot(), QStringLiteral("last-seen"));
+        try {
+            saveScreenshot(virtualDesktop->screenshot(), QStringLiteral("at-failure"));
+        } catch (const std::exception&) {
+            // The display itself is what failed; the last screenshot has been kept.
+        }
+    }
+    gameUnderTest.reset();
+    virtualDesktop.reset();
+}
+
+QProcessEnvironment GameFixture::gameEnvironment() const
+{
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    return env;
+}
+
+void GameFixture::keepScreenshot(const QString& label) const
+{
+    saveScreenshot(virtualDesktop->lastScreenshot(), label);
+}
+
+void GameFixture::dealNewGame(Board& dealt)
+{
+    const Board before = game().currentBoard().board;
+    game().newGame();
+    const BoardSeen seen = game().waitForDealtBoard(shortWait, before);
+    ASSERT_TRUE(seen.matched) << "no freshly dealt board (20 of each kind, none highlighted) appeared:\n"
+                              << describe(seen.board);
+    dealt = seen.board;
+}
+
+void GameFixture::playToTheEnd(Board& board)
+{
+    for (int removal = 1; hasMoveLeft(board); ++removal) {
+        const std::vector<int> group = largestGroup(board);
+        game().clickCell(group.front());
+        const Board marked = withMarked(board, group);
+        const BoardSeen markedSeen = game().waitForBoard(marked, shortWait);
+        ASSERT_TRUE(markedSeen.matched) << "removal " << removal << ", first click on cell " << group.front()
+                                        << " did not mark its group\n"
+                                        << markedSeen.explain(marked);
+        game().clickCell(group.back());
+        board = afterRemoving(board, group);
+        if (!hasMoveLeft(board))
+            break;
+        const BoardSeen settledSeen = game().waitForBoard(board, shortWait);
+        ASSERT_TRUE(settledSeen.matched) << "removal " << removal << ", second click on cell " << group.back()
+                                         << " did not remove the group and settle the board\n"
+                                         << settledSeen.explain(board);
+    }
+}
+
+int GameFixture::firstPieceClearOf(const Board& board, QRect cover)
+{
+    for (int cell = 1; cell <= cellCount; ++cell) {
+        const QRect area(game().clientOrigin() + cellCorner(cell), QSize(pieceSize, pieceSize));
+        if (board.kind[cell] >= 1 && !area.intersects(cover))
+            return cell;
+    }
+    return 0;
+}
+
+bool GameFixture::waitForHighlight(int cell)
+{
+    return waitUntil(shortWait, [&] { return game().currentBoard().board.highlighted[cell]; });
+}
+
+void GameFixture::saveScreenshot(const QImage& image, const QString& label) const
+{
+    if (image.isNull())
+        return;
+    QDir().mkpath(shotsDirectory);
+    const QString path = QDir(shotsDirectory).absoluteFilePath(shotPrefix() + label + QStringLiteral(".png"));
+    if (image.save(path))
+        std::cout << "screenshot kept: " << path.toStdString() << '\n';
+}
+
+} // namespace e2e

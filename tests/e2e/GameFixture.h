@@ -1,0 +1,52 @@
+// The set-up every end-to-end test shares: a private desktop with the game started on it,
+// and the screenshots of a failing test kept for a human to look at.
+#pragma once
+
+#include "GameUnderTest.h"
+#include "VirtualDesktop.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcessEnvironment>
+#include <QString>
+
+#include <chrono>
+#include <memory>
+
+namespace e2e {
+
+inline constexpr std::chrono::milliseconds shortWait{10000};
+
+class GameFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // What the game's environment adds to the desktop's; silent by default.
+    virtual QProcessEnvironment gameEnvironment() const;
+
+    VirtualDesktop& desktop() { return *virtualDesktop; }
+    GameUnderTest& game() { return *gameUnderTest; }
+
+    // Saves the screenshot taken last under the shots directory, named after the test and label.
+    void keepScreenshot(const QString& label) const;
+    // Starts a new game and waits for the dealt board; call through ASSERT_NO_FATAL_FAILURE.
+    void dealNewGame(Board& dealt);
+    // Plays on, removing the largest group each time, and checks that after every click the
+    // board shows exactly what the rules make of it, until no move is left. The board after
+    // the last removal is left to the caller: the end-of-game window comes up over it.
+    void playToTheEnd(Board& board);
+
+    // The first piece whose cell no part of `cover` (a window in screen coordinates) hides; 0 if none.
+    int firstPieceClearOf(const Board& board, QRect cover);
+    // Waits until the cell shows the highlight blue behind its piece.
+    bool waitForHighlight(int cell);
+
+private:
+    void saveScreenshot(const QImage& image, const QString& label) const;
+
+    std::unique_ptr<VirtualDesktop> virtualDesktop;
+    std::unique_ptr<GameUnderTest> gameUnderTest;
+};
+
+} // namespace e2e

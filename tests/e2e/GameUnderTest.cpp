@@ -1,0 +1,196 @@
+// Driving and watching the real game; see GameUnderTest.h.
+#include "GameUnderTest.h"
+
+#include "ExpectedPlay.h"
+#include "PiecePicture.h"
+#include "Waiting.h"
+
+#include <optional>
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+constexpr std::chrono::milliseconds windowTimeout{20000};
+constexpr int frameSize = 337;
+constexpr int frameWidth = 3;
+constexpr QPoint frameCorner{16, 8};
+
+bool isBlack(const QImage& screen, int x, int y) { return screen.pixel(x, y) == black; }
+
+// The frame is the first 337 px black line from the top of the window that goes on as a
+// 3 px thick square outline; the menu bar and its text never draw such a line.
+std::optional<QPoint> findBoardFrame(const QImage& screen, QRect window)
+{
+    window = window.intersected(screen.rect());
+    for (int y = window.top(); y + frameSize <= window.bottom() + 1; ++y) {
+        int run = 0;
+        for (int x = window.left(); x <= window.right() + 1; ++x) {
+            if (x <= window.right() && isBlack(screen, x, y)) {
+                ++run;
+                continue;
+            }
+            const int left = x - run;
+            run = 0;
+            if (x - left != frameSize)
+                continue;
+            bool outline = true;
+            for (int d = 0; outline && d < frameSize; ++d)
+                for (int w = 0; outline && w < frameWidth; ++w)
+                    outline = isBlack(screen, left + d, y + w) && isBlack(screen, left + w, y + d) &&
+                              isBlack(screen, left + d, y + frameSize - 1 - w) &&
+                              isBlack(screen, left + frameSize - 1 - w, y + d);
+            if (outline)
+                return QPoint(left, y);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string BoardSeen::explain(const Board& expected) const
+{
+    std::string text = "expected board:\n" + describe(expected) + "shown board:\n" + describe(board);
+    if (!inexactCells.empty()) {
+        text += "cells not drawn exactly as their picture:";
+        for (const int cell : inexactCells)
+            text += ' ' + std::to_string(cell);
+        text += '\n';
+    }
+    return text;
+}
+
+GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnvironment& extra)
+    : desktop(desktop)
+{
+    QProcessEnvironment env = desktop.environment();
+    env.insert(extra);
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    dieWithParent(process);
+    process.start(qEnvironmentVariable("GELUMPA_BINARY"), {});
+    if (!process.waitForStarted(static_cast<int>(windowTimeout.count())))
+        throw std::runtime_error("gelumpa did not start: " + process.errorString().toStdString());
+}
+
+GameUnderTest::~GameUnderTest()
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.kill();
+    process.waitForFinished(5000);
+}
+
+void GameUnderTest::waitForMainWindow()
+{
+    const std::optional<WindowId> found = desktop.waitForWindow(mainWindowTitle, windowTimeout);
+    if (!found)
+        throw std::runtime_error("no visible window titled \"Gelumpa Dravenik 1.0\" appeared");
+    window = *found;
+    std::optional<QPoint> frame;
+    const bool drawn = waitUntil(windowTimeout, [&] {
+        frame = findBoardFrame(desktop.screenshot(), desktop.geometry(window));
+        return frame.has_value();
+    });
+    if (!drawn)
+        throw std::runtime_error("the main window shows no 337 x 337 board frame 3 px wide");
+    origin = *frame - frameCorner;
+}
+
+BoardSeen GameUnderTest::currentBoard() const
+{
+    const QImage screen = desktop.screenshot();
+    BoardSeen seen;
+    seen.board = readBoard(screen, origin);
+    seen.inexactCells = cellsNotDrawnExactly(screen, origin, seen.board);
+    return seen;
+}
+
+BoardSeen GameUnderTest::waitForBoard(const Board& expected, std::chrono::milliseconds timeout) const
+{
+    BoardSeen seen;
+    seen.matched = waitUntil(timeout, [&] {
+        seen = currentBoard();
+        return seen.board == expected && seen.inexactCells.empty();
+    });
+    return seen;
+}
+
+BoardSeen GameUnderTest::waitForDealtBoard(std::chrono::milliseconds timeout, const Board& replaced) const
+{
+    BoardSeen seen;
+    seen.matched = waitUntil(timeout, [&] {
+        seen = currentBoard();
+        bool dealt = seen.inexactCells.empty() && seen.board != replaced;
+        for (int kind = 1; kind <= 5; ++kind)
+            dealt = dealt && countOf(seen.board, kind) == 20;
+        for (int cell = 1; cell <= cellCount; ++cell)
+            dealt = dealt && !seen.board.highlighted[cell];
+        return dealt;
+    });
+    return seen;
+}
+
+QPoint GameUnderTest::cellCentre(int cell) const
+{
+    return origin + cellCorner(cell) + QPoint(pieceSize / 2, pieceSize / 2);
+}
+
+void GameUnderTest::clickCell(int cell) const
+{
+    desktop.click(cellCentre(cell));
+}
+
+// The menu titles "&Game Menu" and "&Game Options" share their access key, so only "&Help me !!"
+// is opened by its key; the arrow keys then walk the menu bar to the left.
+void GameUnderTest::typeInMenus(const QStringList& keys) const
+{
+    desktop.activate(window);
+    desktop.keys(keys);
+}
+
+void GameUnderTest::newGame() const
+{
+    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("r")});
+}
+
+void GameUnderTest::chooseLevel(int level) const
+{
+    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("l"),
+                 level == 1 ? QStringLiteral("p") : QStringLiteral("n")});
+}
+
+void GameUnderTest::chooseSound(bool on) const
+{
+    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("s"),
+                 on ? QStringLiteral("m") : QStringLiteral("k")});
+}
+
+void GameUnderTest::about() const
+{
+    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("a")});
+}
+
+void GameUnderTest::exitCommand() const
+{
+    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("x")});
+}
+
+bool GameUnderTest::answerQuestion(const QString& titlePattern, const QString& key) const
+{
+    const std::optional<WindowId> box = desktop.waitForWindow(titlePattern, windowTimeout);
+    if (!box)
+        return false;
+    desktop.activate(*box);
+    desktop.keys({key});
+    return desktop.waitForNoWindow(titlePattern, windowTimeout);
+}
+
+bool GameUnderTest::waitForExit(std::chrono::milliseconds timeout)
+{
+    return process.waitForFinished(static_cast<int>(timeout.count()));
+}
+
+} // namespace e2e

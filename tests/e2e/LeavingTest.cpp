@@ -1,0 +1,80 @@
+// Leaving the game: the exit question, and closing the main window by the window manager
+// while a picture window is open.
+#include "ExpectedPlay.h"
+#include "GameFixture.h"
+
+namespace e2e {
+namespace {
+
+// Protects both ways out: Cancel changes nothing, OK and the title bar end the program cleanly.
+class Leaving : public GameFixture {
+protected:
+    // The window manager's close, as the title bar's close button gives it.
+    void closeMainWindow()
+    {
+        desktop().activate(game().mainWindow());
+        desktop().keys({QStringLiteral("alt+F4")});
+    }
+
+    void expectCleanEnd()
+    {
+        const bool ended = game().waitForExit(shortWait);
+        EXPECT_TRUE(ended) << "the game is still running; windows: "
+                           << desktop().visibleWindowTitles().join(' ').toStdString();
+        if (!ended)
+            return;
+        EXPECT_TRUE(game().exitedNormally()) << "the game crashed on the way out";
+        EXPECT_EQ(game().exitCode(), 0);
+    }
+};
+
+TEST_F(Leaving, theExitQuestionAnsweredCancelLeavesTheGameAsItWasAndOkEndsWithStatusZero)
+{
+    Board dealt;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
+    const std::vector<int> group = largestGroup(dealt);
+    ASSERT_FALSE(group.empty()) << "the dealt board holds no group of two\n" << describe(dealt);
+    game().clickCell(group.front());
+    const Board marked = withMarked(dealt, group);
+    ASSERT_TRUE(game().waitForBoard(marked, shortWait).matched);
+
+    game().exitCommand();
+    ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Escape")))
+        << "no exit question answered; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
+    const BoardSeen kept = game().waitForBoard(marked, shortWait);
+    EXPECT_TRUE(kept.matched) << "Cancel changed the game\n" << kept.explain(marked);
+
+    game().clickCell(group.back());
+    const Board settled = afterRemoving(dealt, group);
+    const BoardSeen goesOn = game().waitForBoard(settled, shortWait);
+    EXPECT_TRUE(goesOn.matched) << "the game did not go on after Cancel\n" << goesOn.explain(settled);
+
+    game().exitCommand();
+    ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
+        << "no exit question answered; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
+    expectCleanEnd();
+}
+
+TEST_F(Leaving, closingTheMainWindowWithTheAboutWindowOpenAsksNothingAndEndsWithStatusZero)
+{
+    game().about();
+    ASSERT_TRUE(desktop().waitForWindow(aboutWindowTitle, shortWait)) << "no about window";
+    closeMainWindow();
+    expectCleanEnd();
+}
+
+TEST_F(Leaving, closingTheMainWindowWithTheEndWindowOpenAsksNothingAndEndsWithStatusZero)
+{
+    const Board before = game().currentBoard().board;
+    game().chooseLevel(2);
+    const BoardSeen dealt = game().waitForDealtBoard(shortWait, before);
+    ASSERT_TRUE(dealt.matched) << "choosing Nightmare before any game dealt no board\n" << describe(dealt.board);
+    Board board = dealt.board;
+    ASSERT_NO_FATAL_FAILURE(playToTheEnd(board));
+    ASSERT_TRUE(desktop().waitForWindow(endWindowTitle, shortWait)) << "no end-of-game window";
+    closeMainWindow();
+    expectCleanEnd();
+}
+
+} // namespace
+} // namespace e2e

@@ -1,0 +1,215 @@
+// Xvfb, openbox and the X tools for one test; see VirtualDesktop.h.
+#include "VirtualDesktop.h"
+
+#include "Waiting.h"
+
+#include <QRegularExpression>
+
+#include <csignal>
+#include <stdexcept>
+#include <sys/prctl.h>
+
+namespace e2e {
+
+namespace {
+
+constexpr std::chrono::milliseconds startTimeout{15000};
+constexpr int toolTimeoutMs = 15000;
+
+void stop(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+}
+
+} // namespace
+
+void dieWithParent(QProcess& process)
+{
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
+VirtualDesktop::VirtualDesktop()
+{
+    startServer();
+    startWindowManager();
+}
+
+VirtualDesktop::~VirtualDesktop()
+{
+    stop(openbox);
+    stop(xvfb);
+}
+
+void VirtualDesktop::startServer()
+{
+    // -displayfd makes Xvfb pick a free display itself and tell us its number once it
+    // accepts connections: no guessed number, no clash with another test, no sleep.
+    xvfb.setProgram(QStringLiteral("Xvfb"));
+    xvfb.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                       QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    xvfb.setStandardErrorFile(QProcess::nullDevice());
+    dieWithParent(xvfb);
+    xvfb.start();
+    if (!xvfb.waitForStarted(startTimeout.count()))
+        throw std::runtime_error("Xvfb did not start");
+    const bool announced = waitUntil(startTimeout, [this] {
+        xvfb.waitForReadyRead(static_cast<int>(pollInterval.count()));
+        return xvfb.canReadLine() || xvfb.state() == QProcess::NotRunning;
+    });
+    if (!announced || !xvfb.canReadLine())
+        throw std::runtime_error("Xvfb did not announce its display");
+    display = QLatin1Char(':') + QString::fromLatin1(xvfb.readLine().trimmed());
+}
+
+void VirtualDesktop::startWindowManager()
+{
+    openbox.setProgram(QStringLiteral("openbox"));
+    openbox.setArguments({QStringLiteral("--sm-disable")});
+    openbox.setProcessEnvironment(environment());
+    openbox.setStandardOutputFile(QProcess::nullDevice());
+    openbox.setStandardErrorFile(QProcess::nullDevice());
+    dieWithParent(openbox);
+    openbox.start();
+    if (!openbox.waitForStarted(startTimeout.count()))
+        throw std::runtime_error("openbox did not start");
+    // A window manager announces itself on the root window once it manages windows.
+    const bool managing = waitUntil(startTimeout, [this] {
+        return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .output.contains("window id");
+    });
+    if (!managing)
+        throw std::runtime_error("openbox did not take over the display " + display.toStdString());
+}
+
+QProcessEnvironment VirtualDesktop::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("XAUTHORITY"));
+    return env;
+}
+
+ToolResult VirtualDesktop::run(const QString& program, const QStringList& arguments) const
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment());
+    tool.setStandardErrorFile(QProcess::nullDevice());
+    dieWithParent(tool);
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(toolTimeoutMs)) {
+        tool.kill();
+        tool.waitForFinished(toolTimeoutMs);
+        return {};
+    }
+    if (tool.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {tool.exitCode(), tool.readAllStandardOutput()};
+}
+
+QImage VirtualDesktop::screenshot() const
+{
+    const ToolResult shot = run(QStringLiteral("import"),
+                                {QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"),
+                                 QStringLiteral("ppm:-")});
+    QImage image = QImage::fromData(shot.output, "PPM");
+    if (image.isNull())
+        throw std::runtime_error("no screenshot of display " + display.toStdString());
+    lastShot = image.convertToFormat(QImage::Format_RGB32);
+    return lastShot;
+}
+
+QList<WindowId> VirtualDesktop::visibleWindows(const QString& titlePattern) const
+{
+    const ToolResult found = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                             QStringLiteral("--name"), titlePattern});
+    QList<WindowId> windows;
+    for (const QByteArray& line : found.output.split('\n')) {
+        bool ok = false;
+        const WindowId id = line.trimmed().toULongLong(&ok);
+        if (ok)
+            windows.append(id);
+    }
+    return windows;
+}
+
+QStringList VirtualDesktop::visibleWindowTitles() const
+{
+    QStringList titles;
+    for (const WindowId window : visibleWindows(QStringLiteral("."))) {
+        const ToolResult name =
+            run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), QString::number(window)});
+        titles.append(QLatin1Char('"') + QString::fromUtf8(name.output.trimmed()) + QLatin1Char('"'));
+    }
+    return titles;
+}
+
+std::optional<WindowId> VirtualDesktop::waitForWindow(const QString& titlePattern,
+                                                      std::chrono::milliseconds timeout) const
+{
+    std::optional<WindowId> window;
+    waitUntil(timeout, [&] {
+        const QList<WindowId> found = visibleWindows(titlePattern);
+        if (!found.isEmpty())
+            window = found.first();
+        return window.has_value();
+    });
+    return window;
+}
+
+bool VirtualDesktop::waitForNoWindow(const QString& titlePattern, std::chrono::milliseconds timeout) const
+{
+    return waitUntil(timeout, [&] { return visibleWindows(titlePattern).isEmpty(); });
+}
+
+// xwininfo, not xdotool: xdotool counts the window manager's frame offset twice.
+QRect VirtualDesktop::geometry(WindowId window) const
+{
+    const QString info = QString::fromLatin1(
+        run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)}).output);
+    const auto value = [&info](const char* label) {
+        const QRegularExpression line(QStringLiteral("^\\s*%1:\\s*(-?\\d+)$").arg(QLatin1String(label)),
+                                      QRegularExpression::MultilineOption);
+        return line.match(info).captured(1).toInt();
+    };
+    return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
+}
+
+QString VirtualDesktop::property(WindowId window, const QString& name) const
+{
+    return QString::fromLatin1(
+        run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), name}).output.trimmed());
+}
+
+void VirtualDesktop::activate(WindowId window) const
+{
+    act({QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(window)});
+}
+
+// No --sync on the move: this xdotool waits forever for a pointer that is already there, and
+// the X server handles the move before the click anyway.
+void VirtualDesktop::click(QPoint screenPoint) const
+{
+    act({QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y()),
+         QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void VirtualDesktop::keys(const QStringList& names) const
+{
+    act(QStringList{QStringLiteral("key")} + names);
+}
+
+void VirtualDesktop::act(const QStringList& xdotoolArguments) const
+{
+    if (run(QStringLiteral("xdotool"), xdotoolArguments).exitCode != 0)
+        throw std::runtime_error("xdotool " + xdotoolArguments.join(QLatin1Char(' ')).toStdString() + " failed");
+}
+
+} // namespace e2e
