@@ -1,10 +1,12 @@
 // The benchmark's stopwatch: starts a program and reports the microseconds from just before its
-// exec until the X server maps its window of the given title, and its peak resident memory then.
-// It listens for the server's own MapNotify event, so the figure carries no polling delay.
+// exec until the X server maps its window of the given title, its peak resident memory then, and
+// the CPU time it had used by then. It listens for the server's own MapNotify event, so the
+// figures carry no polling delay.
 #include <xcb/xcb.h>
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -146,13 +148,16 @@ int main(int argc, char* argv[])
     const auto mapped = waitForMappedWindow(connection.get(), atoms, title, child);
     const long peak = peakResidentKiB(child);
     kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
+    rusage usage{};
+    wait4(child, nullptr, 0, &usage);
 
     if (!mapped) {
         std::fprintf(stderr, "no window titled \"%.*s\" was mapped\n", static_cast<int>(title.size()), title.data());
         return 1;
     }
     const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(*mapped - start);
-    std::printf("%lld %ld\n", static_cast<long long>(elapsed.count()), peak);
+    const long long cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1'000'000LL
+        + usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+    std::printf("%lld %ld %lld\n", static_cast<long long>(elapsed.count()), peak, cpu);
     return 0;
 }
