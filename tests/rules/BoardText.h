@@ -1,0 +1,27 @@
+// Boards written as ten rows of ten characters, '1'..'5' a piece kind and '.' an empty cell,
+// so that tests state boards the way a player sees them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/GameState.h"
+
+namespace gelumpa::test {
+
+using Kinds = std::array<std::int16_t, 101>; // slot 0 unused
+using Rows = std::vector<std::string>;
+
+Kinds kindsFrom(const Rows& rows);
+Rows rowsOf(const Kinds& kinds);
+Rows rowsOf(const GameState& state);
+
+// The dealing's starting arrangement: cells 1-20 kind 1, 21-40 kind 2, ... 81-100 kind 5.
+Kinds sortedFill();
+
+// Exchanges the kinds of two cells, for building expected boards by hand.
+void swapCells(Kinds& kinds, int a, int b);
+
+} // namespace gelumpa::test

@@ -1,0 +1,203 @@
+// Dealing a new board: scripted draws deal known boards at both levels, checked cell by
+// cell against boards worked out by hand from the sorted fill.
+#include <gtest/gtest.h>
+
+#include "tests/rules/Fixtures.h"
+#include "tests/rules/ScriptedDraws.h"
+
+namespace gelumpa::test {
+
+namespace {
+
+class DealingTest : public GameTest {
+protected:
+    // A Piece of Tokay deal (the level after loading) through the new-game command.
+    Rows dealAtLevelOne(const RunDraws& draws)
+    {
+        tk.queueDraws(draws.draws());
+        game.play1_Click();
+        EXPECT_EQ(tk.drawsLeft(), 0U) << "fewer draws taken than scripted";
+        EXPECT_TRUE(invariantsHold(state(), tk));
+        return rowsOf(state());
+    }
+
+    // A Nightmare deal through switching the level, which asks nothing before the first game.
+    Rows dealAtLevelTwo(const std::vector<double>& draws)
+    {
+        tk.queueDraws(draws);
+        game.level1_Click(2);
+        EXPECT_EQ(tk.drawsLeft(), 0U) << "fewer draws taken than scripted";
+        EXPECT_TRUE(invariantsHold(state(), tk));
+        return rowsOf(state());
+    }
+};
+
+Log repeated(const std::string& entry, int times) { return Log(static_cast<std::size_t>(times), entry); }
+
+Log sortedShows()
+{
+    Log log;
+    for (int i = 1; i <= 100; ++i)
+        log.push_back("show " + std::to_string(i) + " pic " + std::to_string((i - 1) / 20 + 1));
+    return log;
+}
+
+std::vector<int> identityDraws()
+{
+    std::vector<int> js;
+    for (int i = 1; i <= 100; ++i)
+        js.push_back(i);
+    return js;
+}
+
+// Every cell i takes the kind of cell i - 1, and cell 1 that of cell 100.
+const Rows shiftedByOne{
+    "5111111111", "1111111111", "1222222222", "2222222222", "2333333333",
+    "3333333333", "3444444444", "4444444444", "4555555555", "5555555555",
+};
+
+} // namespace
+
+// Protects the order of a deal's effects: seed, every draw, then the whole board shown in order.
+
+TEST_F(DealingTest, aNightmareDealSeedsDrawsOncePerCellThenShowsEveryCellInOrder)
+{
+    EXPECT_EQ(dealAtLevelTwo(cellDraws(identityDraws())), rowsOf(sortedFill()));
+
+    EXPECT_EQ(tk.log(), joined({{"check level1 1 off", "check level1 2 on", "caption levellbl 'Nightmare'", "seed"},
+                            repeated("draw", 100), sortedShows(), {"caption posisilbl ' 0'", "caption scorelbl ' 0'"}}));
+}
+
+TEST_F(DealingTest, aPieceOfTokayDealOfFiftySwapsDrawsThreeTimesEachWhenNothingIsRedrawn)
+{
+    EXPECT_EQ(dealAtLevelOne(RunDraws().idleSwaps(50)), rowsOf(sortedFill()));
+
+    EXPECT_EQ(tk.log(), joined({{"seed"}, repeated("draw", 150), sortedShows(),
+                            {"caption posisilbl ' 0'", "caption scorelbl ' 0'"}}));
+}
+
+// Protects the Nightmare mixing: cell i trades with drawn cell j, for i = 1..100 in turn.
+
+TEST_F(DealingTest, nightmareWithChosenCellsSwapsExactlyThosePairsInTurn)
+{
+    std::vector<int> js = identityDraws();
+    js[0] = 100; // cell 1 with cell 100
+    js[29] = 61; // cell 30 with cell 61
+    js[98] = 2;  // cell 99 with cell 2
+    js[99] = 1;  // cell 100 with cell 1, which holds kind 5 since the first swap
+
+    Kinds expected = sortedFill();
+    swapCells(expected, 1, 100);
+    swapCells(expected, 30, 61);
+    swapCells(expected, 99, 2);
+    swapCells(expected, 100, 1);
+    EXPECT_EQ(dealAtLevelTwo(cellDraws(js)), rowsOf(expected));
+    EXPECT_EQ(rowsOf(expected)[0], "1511111111");
+}
+
+TEST_F(DealingTest, nightmareDrawingCell1EveryTimeShiftsEveryKindOneCellOn)
+{
+    EXPECT_EQ(dealAtLevelTwo(std::vector<double>(100, 0.0)), shiftedByOne);
+}
+
+TEST_F(DealingTest, nightmareDrawingJustBelowOneDrawsCell100AndStaysOnTheBoard)
+{
+    // Cell i trading with cell 100 for i = 1..99 passes every kind one cell on as well.
+    EXPECT_EQ(dealAtLevelTwo(std::vector<double>(100, 0.9999999)), shiftedByOne);
+}
+
+// Protects the Piece of Tokay mixing: draws and redraws of a, n and b, and run swaps pair by pair.
+
+TEST_F(DealingTest, tokayExchangesTwoRunsCellByCell)
+{
+    Kinds expected = sortedFill();
+    swapCells(expected, 37, 52);
+    swapCells(expected, 38, 53);
+    swapCells(expected, 39, 54);
+    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(37, 3, 52).idleSwaps(49)), rowsOf(expected));
+}
+
+TEST_F(DealingTest, tokayRedrawsASourceRunPastCell100AndADestinationRunPastItsRowEnd)
+{
+    // a = 98 with n = 4 would reach cell 101: both drawn anew; then with n = 3, b = 59 and
+    // b = 60 would leave the row and are drawn anew, b = 58 fits.
+    const RunDraws draws = RunDraws().cell(98).length(4).cell(98).length(3).cell(59).cell(60).cell(58).idleSwaps(49);
+    Kinds expected = sortedFill();
+    swapCells(expected, 98, 58);
+    swapCells(expected, 99, 59);
+    swapCells(expected, 100, 60);
+    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(expected));
+}
+
+TEST_F(DealingTest, tokayRedrawsTheRunLengthTogetherWithTheSourceCell)
+{
+    // a = 100 never fits; a = 99 fits only with n = 2; a = 97 with n = 4 reaches 100 exactly.
+    // With n = 4 a destination must start in columns 1..7: b = 8 is drawn anew.
+    const RunDraws draws = RunDraws().cell(100).length(2).cell(99).length(4).cell(97).length(4).cell(8).cell(7).idleSwaps(49);
+    Kinds expected = sortedFill();
+    for (int m = 0; m < 4; ++m)
+        swapCells(expected, 97 + m, 7 + m);
+    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(expected));
+}
+
+TEST_F(DealingTest, tokayAcceptsCell99WithRunsOfTwoAndDestinationsInColumns1To9)
+{
+    const RunDraws draws = RunDraws().cell(99).length(2).cell(10).cell(9).idleSwaps(49);
+    Kinds expected = sortedFill();
+    swapCells(expected, 99, 9);
+    swapCells(expected, 100, 10);
+    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(expected));
+}
+
+TEST_F(DealingTest, tokaySourceRunsMayCrossTheEndOfARow)
+{
+    Kinds expected = sortedFill();
+    swapCells(expected, 9, 45);
+    swapCells(expected, 10, 46);
+    swapCells(expected, 11, 47);
+    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(9, 3, 45).idleSwaps(49)), rowsOf(expected));
+}
+
+TEST_F(DealingTest, tokayRunsOffsetByOneCellRotateTheCellsTheyCover)
+{
+    // b = a + 1 over cells 20..23, then a = b + 1 over cells 38..41: the first cell's kind
+    // ends in the last cell and the others move one cell down.
+    Kinds expected = sortedFill();
+    expected[20] = 2;
+    expected[23] = 1;
+    expected[40] = 3;
+    expected[41] = 2;
+    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(20, 3, 21).swap(39, 3, 38).idleSwaps(48)), rowsOf(expected));
+}
+
+TEST_F(DealingTest, tokayRunsSwappedWithThemselvesChangeNothing)
+{
+    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(55, 4, 55).swap(3, 3, 3).idleSwaps(48)), rowsOf(sortedFill()));
+}
+
+TEST_F(DealingTest, tokaySwapsWorkOnTheBoardTheEarlierSwapsLeft)
+{
+    Kinds expected = sortedFill();
+    expected[1] = expected[2] = 5;
+    expected[41] = expected[42] = 1;
+    expected[99] = expected[100] = 3;
+    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(1, 2, 99).swap(99, 2, 41).idleSwaps(48)), rowsOf(expected));
+}
+
+// Protects what a new deal leaves behind besides the board.
+
+TEST_F(DealingTest, aDealtBoardWithoutAPairIsShownAsDealtAndTheGameDoesNotEnd)
+{
+    dealKnownBoard(noPairBoard);
+    EXPECT_EQ(state().gameOver, vbFalse);
+    EXPECT_EQ(tk.timesShown(Window::Form2), 0);
+
+    game.Box_Click(1);
+    game.Box_Click(1);
+    EXPECT_EQ(state().selectionCount, 1);
+    EXPECT_EQ(state().score, 0);
+    EXPECT_EQ(state().gameOver, vbFalse);
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+} // namespace gelumpa::test

@@ -1,0 +1,128 @@
+// The test for a move left after a removal, and the end of the game when none is left.
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "tests/rules/Fixtures.h"
+
+namespace gelumpa::test {
+
+namespace {
+
+const Log endOfGame = joined({soundOf(3), {"load Form2", "show Form2"}});
+
+} // namespace
+
+// Protects what counts as a move left: two side-neighbouring pieces of one kind, nothing else.
+
+TEST_F(RulesTest, aSinglePairAnywhereOnTheBoardEvenAtItsEdgesKeepsTheGameGoing)
+{
+    const std::pair<int, int> pairs[] = {{1, 2}, {1, 11}, {9, 10}, {90, 100}, {99, 100}, {91, 92}, {81, 91}, {45, 55}};
+    for (const auto& [a, b] : pairs) {
+        SCOPED_TRACE(std::to_string(a) + " and " + std::to_string(b));
+        Rows board = noPairBoard;
+        board[static_cast<std::size_t>((b - 1) / 10)][static_cast<std::size_t>((b - 1) % 10)] = board[static_cast<std::size_t>((a - 1) / 10)][static_cast<std::size_t>((a - 1) % 10)];
+        setBoard(board);
+
+        rules.checkMovesLeft();
+
+        EXPECT_TRUE(tk.log().empty());
+        EXPECT_EQ(state.gameOver, vbFalse);
+    }
+}
+
+TEST_F(RulesTest, aFullBoardWithoutAPairEndsTheGame)
+{
+    setBoard(noPairBoard);
+    rules.checkMovesLeft();
+
+    EXPECT_EQ(tk.log(), endOfGame);
+    EXPECT_EQ(state.gameOver, vbTrue);
+    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+}
+
+TEST_F(RulesTest, theSameKindAtTheEndOfOneRowAndTheStartOfTheNextIsNoMove)
+{
+    Rows board = noPairBoard;
+    board[0] = "1234512343"; // cell 10 now holds kind 3, like cell 11 ...
+    board[9] = "4512345125"; // ... and cell 100 holds the 5 instead
+    setBoard(board);
+
+    rules.checkMovesLeft();
+
+    EXPECT_EQ(tk.log(), endOfGame);
+}
+
+TEST_F(RulesTest, emptyCellsSideBySideAreNoMove)
+{
+    setBoard({"..........", "..........", "..........", "..........", "..........",
+        "..........", "..........", "..........", "12........", "21........"});
+
+    rules.checkMovesLeft();
+
+    EXPECT_EQ(tk.log(), endOfGame);
+}
+
+// Protects the end of the game as the last removal reaches it.
+
+TEST_F(RulesTest, theLastRemovalPlaysSoundTwoThenSoundThreeThenOpensTheEndWindow)
+{
+    setBoard({"..........", "..........", "..........", "..........", "..........",
+        "..........", "..........", ".2........", "13........", "114......."});
+    rules.Box_Click(91);
+    tk.clearLog();
+
+    rules.Box_Click(81);
+
+    const Log& log = tk.log();
+    ASSERT_GE(log.size(), 9U);
+    EXPECT_EQ(Log(log.end() - 9, log.end()), joined({{"caption scorelbl ' 97'"}, soundOf(2), endOfGame}));
+    EXPECT_EQ(state.gameOver, vbTrue);
+    EXPECT_TRUE(invariantsHold(state, tk));
+}
+
+TEST_F(RulesTest, removingEveryPieceEndsTheGameWithTheSameSoundAndWindow)
+{
+    setBoard({"..........", "..........", "..........", "..........", "..........",
+        "..........", "..........", "..........", "..........", "11........"});
+    rules.Box_Click(92);
+    rules.Box_Click(92);
+
+    EXPECT_EQ(rowsOf(state), Rows(10, ".........."));
+    EXPECT_EQ(state.score, 100);
+    EXPECT_EQ(tk.caption(Caption::scorelbl), " 100");
+    EXPECT_EQ(state.gameOver, vbTrue);
+    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+    ASSERT_GE(tk.log().size(), endOfGame.size());
+    EXPECT_EQ(Log(tk.log().end() - static_cast<long>(endOfGame.size()), tk.log().end()), endOfGame);
+}
+
+TEST_F(RulesTest, withSoundOffTheGameEndsSilentlyAndTheWindowStillOpens)
+{
+    setBoard(noPairBoard);
+    state.soundOn = false;
+
+    rules.checkMovesLeft();
+
+    EXPECT_EQ(tk.log(), (Log{"load Form2", "show Form2"}));
+    EXPECT_EQ(state.gameOver, vbTrue);
+}
+
+TEST_F(RulesTest, afterTheEndClicksMarkNothingRemoveNothingAndPlayNothing)
+{
+    setBoard({"..........", "..........", "..........", "..........", "..........",
+        "..........", "..........", "..........", "3.........", "114......."});
+    rules.Box_Click(91);
+    rules.Box_Click(92);
+    ASSERT_EQ(state.gameOver, vbTrue);
+    tk.clearLog();
+
+    for (std::int16_t i = 1; i <= 100; ++i)
+        rules.Box_Click(i);
+
+    EXPECT_TRUE(tk.log().empty());
+    EXPECT_EQ(state.anchorCell, 0);
+    EXPECT_EQ(rowsOf(state)[9], "34........");
+}
+
+} // namespace gelumpa::test

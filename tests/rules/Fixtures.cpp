@@ -1,0 +1,77 @@
+// The fixtures and helpers shared by the rules tests.
+#include "tests/rules/Fixtures.h"
+
+#include "tests/rules/Invariants.h"
+#include "tests/rules/ScriptedDraws.h"
+
+namespace gelumpa::test {
+
+Log joined(std::initializer_list<Log> parts)
+{
+    Log all;
+    for (const Log& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+Log soundOf(int n)
+{
+    const std::string number = std::to_string(n);
+    return {"wave " + number, "play " + number, "events"};
+}
+
+::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk)
+{
+    const auto broken = brokenInvariants(s, tk);
+    if (broken.empty())
+        return ::testing::AssertionSuccess();
+    auto failure = ::testing::AssertionFailure();
+    for (const auto& rule : broken)
+        failure << "\n  " << rule;
+    for (const auto& row : rowsOf(s))
+        failure << "\n  | " << row;
+    return failure;
+}
+
+RulesTest::RulesTest()
+{
+    state.gameOver = vbTrue;
+    state.level = 1;
+    state.soundOn = true;
+}
+
+void RulesTest::setBoard(const Rows& rows)
+{
+    const Kinds kinds = kindsFrom(rows);
+    int pieces = 0;
+    for (std::int16_t i = 1; i <= 100; ++i) {
+        state.kind(i) = kinds[static_cast<std::size_t>(i)];
+        state.mark(i) = 0;
+        tk.preset(i, ShownPicture{state.kind(i), PieceLook::Normal});
+        pieces += state.kind(i) != 0 ? 1 : 0;
+    }
+    state.anchorCell = 0;
+    state.selectionCount = 0;
+    state.score = static_cast<std::int16_t>(100 - pieces);
+    state.gameOver = vbFalse;
+    tk.setCaption(Caption::posisilbl, " 0");
+    tk.setCaption(Caption::scorelbl, " " + std::to_string(state.score));
+    tk.clearLog();
+}
+
+void GameTest::dealKnownBoard(const Rows& rows)
+{
+    tk.queueDraws(drawsToDeal(rows));
+    if (state().level == 2) {
+        game.play1_Click();
+    } else {
+        if (state().gameOver == vbFalse)
+            tk.answerYesNo(vbYes);
+        game.level1_Click(2);
+    }
+    EXPECT_EQ(tk.drawsLeft(), 0U);
+    EXPECT_EQ(rowsOf(state()), rows);
+    tk.clearLog();
+}
+
+} // namespace gelumpa::test

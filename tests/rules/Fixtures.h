@@ -1,0 +1,72 @@
+// Test fixtures: the rules on a board a test sets up, and the whole game behind the main
+// window with boards dealt through scripted draws; plus the boards several tests share.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/GameState.h"
+#include "core/Rules.h"
+#include "game/Game.h"
+#include "game/Module1.h"
+#include "tests/rules/BoardText.h"
+#include "tests/rules/RecordingToolkit.h"
+
+namespace gelumpa::test {
+
+using Log = std::vector<std::string>;
+
+// Record lines one after another.
+Log joined(std::initializer_list<Log> parts);
+// What playing recording n leaves in the record: loaded, started, waiting events run.
+Log soundOf(int n);
+
+// Every invariant of the state and the screen, as a gtest assertion.
+::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk);
+
+// No two side neighbours alike: each row runs 1..5 twice, each row shifted two kinds on.
+inline const Rows noPairBoard{
+    "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
+    "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
+};
+// As above, but cells 1 and 2 form the only pair (cell 40 gave its kind 1 for a 2).
+inline const Rows onePairBoard{
+    "1134512345", "3451234512", "5123451234", "2345123452", "4512345123",
+    "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
+};
+// Two pairs in the top row, cells 1-2 and 9-10; removing one leaves the other as the last.
+inline const Rows twoPairBoard{
+    "1134512344", "3451234512", "5123451235", "2345123452", "4512345123",
+    "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
+};
+
+// The rules alone, on a position the test puts in place.
+class RulesTest : public ::testing::Test {
+protected:
+    RulesTest();
+    // Puts a position in play as a game would have left it: nothing marked, every cell showing
+    // its piece, the score counting the pieces gone and the labels up to date; clears the record.
+    void setBoard(const Rows& rows);
+
+    GameState state;
+    RecordingToolkit tk;
+    Module1 module1{tk};
+    Rules rules{state, tk, module1};
+};
+
+// The whole game, from the main window's load on.
+class GameTest : public ::testing::Test {
+protected:
+    GameTest() { game.Form_Load(); }
+    // Starts a Nightmare game whose scripted draws deal exactly this board; clears the record.
+    void dealKnownBoard(const Rows& rows);
+    const GameState& state() const { return game.gameState(); }
+
+    RecordingToolkit tk;
+    Game game{tk};
+};
+
+} // namespace gelumpa::test

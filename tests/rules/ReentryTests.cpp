@@ -1,0 +1,228 @@
+// Events that arrive while a sound starts run inside the handler that played it: the state
+// stays sound, and the end test judges the board as those events left it.
+#include <gtest/gtest.h>
+
+#include "tests/rules/Fixtures.h"
+#include "tests/rules/ScriptedDraws.h"
+
+namespace gelumpa::test {
+
+namespace {
+
+std::vector<int> identity()
+{
+    std::vector<int> js;
+    for (int i = 1; i <= 100; ++i)
+        js.push_back(i);
+    return js;
+}
+
+class ReentryTest : public GameTest {
+protected:
+    // A click that arrives while recording n starts, checked like any handler.
+    void clickDuring(std::int16_t n, std::int16_t cell)
+    {
+        tk.queueEventDuring(n, [this, cell] {
+            game.Box_Click(cell);
+            EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting click on " << cell;
+        });
+    }
+
+    // A new game that arrives while recording n starts and deals the sorted fill.
+    void newGameDuring(std::int16_t n)
+    {
+        tk.queueEventDuring(n, [this] {
+            tk.queueDraws(cellDraws(identity()));
+            game.play1_Click();
+            EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting new game";
+        });
+    }
+};
+
+} // namespace
+
+// Protects marking against events handled inside its sound.
+
+TEST_F(ReentryTest, aClickWaitingWhileAGroupIsMarkedRunsInsideSoundOneAndMovesTheMarking)
+{
+    dealKnownBoard(twoPairBoard);
+    clickDuring(1, 9);
+
+    game.Box_Click(1);
+
+    EXPECT_EQ(tk.log(), joined({{"caption posisilbl ' 2'", "show 1 pic1 1", "show 2 pic1 1"}, soundOf(1),
+                            {"show 1 pic 1", "show 2 pic 1", "caption posisilbl ' 2'", "show 9 pic1 4", "show 10 pic1 4"},
+                            soundOf(1)}));
+    EXPECT_EQ(state().anchorCell, 9);
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+TEST_F(ReentryTest, aSecondClickWaitingOnTheGroupJustMarkedRemovesItInsideSoundOne)
+{
+    dealKnownBoard(twoPairBoard);
+    clickDuring(1, 2);
+
+    game.Box_Click(1);
+
+    EXPECT_EQ(state().score, 2);
+    EXPECT_EQ(state().anchorCell, 0);
+    EXPECT_EQ(rowsOf(state())[0], "..34512344");
+    EXPECT_EQ(state().gameOver, vbFalse);
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+TEST_F(ReentryTest, aNewGameWaitingWhileAGroupIsMarkedLeavesAFreshBoardWithNothingMarked)
+{
+    dealKnownBoard(twoPairBoard);
+    newGameDuring(1);
+
+    game.Box_Click(9);
+
+    EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
+    EXPECT_EQ(state().anchorCell, 0);
+    EXPECT_EQ(tk.caption(Caption::posisilbl), " 0");
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+TEST_F(ReentryTest, aLevelChangeWaitingWhileAGroupIsMarkedAsksThenDealsAtTheNewLevel)
+{
+    dealKnownBoard(twoPairBoard);
+    tk.queueEventDuring(1, [this] {
+        tk.answerYesNo(vbYes);
+        tk.queueDraws(RunDraws().idleSwaps(50).draws());
+        game.level1_Click(1);
+    });
+
+    game.Box_Click(1);
+
+    EXPECT_EQ(tk.questionsAsked(), 1);
+    EXPECT_EQ(state().level, 1);
+    EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
+    EXPECT_EQ(state().anchorCell, 0);
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+// Protects the removal against events handled between its sound and its end test.
+
+TEST_F(ReentryTest, aNewGameWaitingDuringTheLastRemovalLeavesTheEndTestAFreshBoardSoTheGameGoesOn)
+{
+    dealKnownBoard(onePairBoard);
+    game.Box_Click(1);
+    newGameDuring(2);
+
+    game.Box_Click(2);
+
+    EXPECT_EQ(state().gameOver, vbFalse);
+    EXPECT_EQ(tk.timesShown(Window::Form2), 0);
+    EXPECT_EQ(state().score, 0);
+    EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+TEST_F(ReentryTest, aLevelChangeWaitingDuringTheLastRemovalAnsweredNoLetsTheGameEnd)
+{
+    dealKnownBoard(onePairBoard);
+    game.Box_Click(1);
+    tk.queueEventDuring(2, [this] {
+        tk.answerYesNo(vbNo);
+        game.level1_Click(1);
+    });
+
+    game.Box_Click(2);
+
+    EXPECT_EQ(tk.questionsAsked(), 1);
+    EXPECT_EQ(state().level, 2);
+    EXPECT_EQ(state().gameOver, vbTrue);
+    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+TEST_F(ReentryTest, clicksWaitingDuringARemovalThatTakeTheLastPairEndTheGameTwice)
+{
+    dealKnownBoard(twoPairBoard);
+    game.Box_Click(1);
+    clickDuring(2, 9);
+    clickDuring(2, 9);
+    tk.clearLog();
+
+    game.Box_Click(2);
+
+    const Log endOfGame = joined({soundOf(3), {"load Form2", "show Form2"}});
+    EXPECT_EQ(tk.log(), joined({{"clear 1", "clear 2", "caption scorelbl ' 2'"}, soundOf(2),
+                            {"caption posisilbl ' 2'", "show 9 pic1 4", "show 10 pic1 4"}, soundOf(1),
+                            {"clear 9", "clear 10", "caption scorelbl ' 4'"}, soundOf(2), endOfGame, endOfGame}));
+    EXPECT_EQ(state().gameOver, vbTrue);
+    EXPECT_EQ(tk.timesShown(Window::Form2), 2);
+    EXPECT_EQ(state().score, 4);
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+TEST_F(ReentryTest, aPieceMarkedByAClickWaitingDuringTheLastRemovalStaysMarkedWhenTheGameEnds)
+{
+    dealKnownBoard(onePairBoard);
+    game.Box_Click(1);
+    clickDuring(2, 50);
+
+    game.Box_Click(2);
+
+    EXPECT_EQ(state().gameOver, vbTrue);
+    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+    EXPECT_EQ(state().anchorCell, 50);
+    EXPECT_EQ(tk.shown(50), (ShownPicture{3, PieceLook::Highlighted}));
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+// Protects the end of the game against events handled inside its sound.
+
+TEST_F(ReentryTest, clicksWaitingWhenTheGameEndsAreAlreadyIgnored)
+{
+    dealKnownBoard(onePairBoard);
+    game.Box_Click(1);
+    clickDuring(3, 50);
+    clickDuring(3, 3);
+    tk.clearLog();
+
+    game.Box_Click(2);
+
+    const Log& log = tk.log();
+    ASSERT_GE(log.size(), 5U);
+    EXPECT_EQ(Log(log.end() - 5, log.end()), joined({soundOf(3), {"load Form2", "show Form2"}}));
+    EXPECT_EQ(state().anchorCell, 0);
+    EXPECT_EQ(tk.eventsWaiting(), 0U);
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+TEST_F(ReentryTest, aNewGameWaitingWhenTheGameEndsStartsPlayWhileTheEndWindowStillOpens)
+{
+    dealKnownBoard(onePairBoard);
+    game.Box_Click(1);
+    newGameDuring(3);
+
+    game.Box_Click(2);
+
+    EXPECT_EQ(state().gameOver, vbFalse);
+    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+    EXPECT_EQ(tk.log().back(), "show Form2");
+    EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
+    EXPECT_TRUE(invariantsHold(state(), tk));
+}
+
+TEST_F(ReentryTest, anExitAnsweredOkWhileARemovalSoundsEndsTheProgramBeforeTheEndTest)
+{
+    dealKnownBoard(onePairBoard);
+    game.Box_Click(1);
+    tk.queueEventDuring(2, [this] {
+        tk.answerOkCancel(vbOK);
+        game.xit1_Click();
+    });
+    tk.clearLog();
+
+    EXPECT_THROW(game.Box_Click(2), ProgramEnded);
+
+    const Log& log = tk.log();
+    ASSERT_GE(log.size(), 5U);
+    EXPECT_EQ(Log(log.end() - 5, log.end()), joined({soundOf(2), {"okcancel", "end"}}));
+    EXPECT_EQ(tk.timesShown(Window::Form2), 0);
+}
+
+} // namespace gelumpa::test

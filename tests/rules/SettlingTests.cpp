@@ -1,0 +1,117 @@
+// Settling after a removal: pieces falling into the holes of their column, then empty
+// columns closing up towards the left, with every cell's picture following at once.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "tests/rules/Fixtures.h"
+
+namespace gelumpa::test {
+
+namespace {
+
+const Rows emptyBoard(10, "..........");
+
+long countStarting(const Log& log, const std::string& prefix)
+{
+    return std::count_if(log.begin(), log.end(), [&prefix](const std::string& entry) { return entry.rfind(prefix, 0) == 0; });
+}
+
+} // namespace
+
+// Protects the column drop: pieces fall by the holes below them, keep their order, target first.
+
+TEST_F(RulesTest, aColumnOfPQAndRWithHolesBetweenDropsThemOntoTheBottomInOrder)
+{
+    // From the bottom up: P, hole, Q, two holes, R, four holes.
+    setBoard({"..........", "..........", "..........", "..........", "3.........",
+        "..........", "..........", "2.........", "..........", "1........."});
+
+    rules.dropColumn(91, 0);
+
+    EXPECT_EQ(tk.log(), (Log{"show 81 pic 2", "clear 71", "show 71 pic 3", "clear 41"}));
+    EXPECT_EQ(rowsOf(state), (Rows{"..........", "..........", "..........", "..........", "..........",
+                                 "..........", "..........", "3.........", "2.........", "1........."}));
+    EXPECT_TRUE(invariantsHold(state, tk));
+}
+
+TEST_F(RulesTest, aFullColumnOrOneWithHolesOnlyAboveItsTopPieceIsLeftUntouched)
+{
+    setBoard({"1.........", "2.........", "1.........", "2.........", "1.........",
+        "2.........", "1.........", "2.........", "13........", "24........"});
+
+    rules.dropColumn(91, 0);
+    rules.dropColumn(92, 0);
+    rules.dropColumn(93, 0);
+
+    EXPECT_TRUE(tk.log().empty());
+}
+
+TEST_F(RulesTest, aRemovalDropsTheColumnsFromRightToLeft)
+{
+    setBoard({"..........", "..........", "..........", "..........", "..........",
+        "..........", "..........", "34........", "55........", "12........"});
+    rules.Box_Click(81);
+    tk.clearLog();
+
+    rules.Box_Click(82);
+
+    EXPECT_EQ(tk.log(), joined({{"clear 81", "clear 82", "show 82 pic 4", "clear 72", "show 81 pic 3", "clear 71",
+                                  "caption scorelbl ' 96'"},
+                            soundOf(2), soundOf(3), {"load Form2", "show Form2"}}));
+    EXPECT_TRUE(invariantsHold(state, tk));
+}
+
+// Protects the column compaction: occupied columns close up to the left in their old order.
+
+TEST_F(RulesTest, withColumns3And4EmptyColumns5To10MoveTwoLeftAndColumns9And10EndEmpty)
+{
+    // Column c holds c pieces, of kind (c - 1) mod 5 + 1.
+    setBoard({".........5", "........45", ".......345", "......2345", ".....12345",
+        "....512345", "....512345", "....512345", ".2..512345", "12..512345"});
+
+    rules.closeEmptyColumns();
+
+    EXPECT_EQ(rowsOf(state), (Rows{".......5..", "......45..", ".....345..", "....2345..", "...12345..",
+                                 "..512345..", "..512345..", "..512345..", ".2512345..", "12512345.."}));
+    const Log& log = tk.log();
+    ASSERT_GE(log.size(), 15U);
+    EXPECT_EQ(Log(log.begin(), log.begin() + 15),
+        (Log{"show 93 pic 5", "clear 95", "show 83 pic 5", "clear 85", "show 73 pic 5", "clear 75", "show 63 pic 5",
+            "clear 65", "show 53 pic 5", "clear 55", "clear 45", "clear 35", "clear 25", "clear 15", "clear 5"}));
+    // Every cell of the six moved columns is cleared; each moved piece is shown once.
+    EXPECT_EQ(countStarting(log, "clear "), 60);
+    EXPECT_EQ(countStarting(log, "show "), 5 + 6 + 7 + 8 + 9 + 10);
+    for (const std::int16_t cell : {9, 10, 49, 50, 99, 100})
+        EXPECT_EQ(tk.shown(cell), ShownPicture{}) << cell;
+    EXPECT_TRUE(invariantsHold(state, tk));
+}
+
+TEST_F(RulesTest, withColumns2And5EmptyEachColumnMovesByTheEmptyColumnsLeftOfIt)
+{
+    setBoard({".........5", "........45", ".......345", "......2345", ".....12345",
+        ".....12345", "...4.12345", "..34.12345", "..34.12345", "1.34.12345"});
+
+    rules.closeEmptyColumns();
+
+    EXPECT_EQ(rowsOf(state), (Rows{".......5..", "......45..", ".....345..", "....2345..", "...12345..",
+                                 "...12345..", "..412345..", ".3412345..", ".3412345..", "13412345.."}));
+    EXPECT_TRUE(invariantsHold(state, tk));
+}
+
+TEST_F(RulesTest, withOnlyColumn10EmptyOrEveryColumnEmptyNothingMoves)
+{
+    Rows lastColumnEmpty = noPairBoard;
+    for (auto& row : lastColumnEmpty)
+        row.back() = '.';
+    setBoard(lastColumnEmpty);
+    rules.closeEmptyColumns();
+    EXPECT_TRUE(tk.log().empty());
+    EXPECT_EQ(rowsOf(state), lastColumnEmpty);
+
+    setBoard(emptyBoard);
+    rules.closeEmptyColumns();
+    EXPECT_TRUE(tk.log().empty());
+}
+
+} // namespace gelumpa::test
