@@ -5,7 +5,10 @@ namespace gelumpa {
 
 std::string numberText(int value)
 {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0)
+        text.insert(text.begin(), ' ');
+    return text;
 }
 
 } // namespace gelumpa
