@@ -66,6 +66,7 @@ GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnviro
     : desktop(desktop)
 {
     QProcessEnvironment env = desktop.environment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory.path());
     env.insert(extra);
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedChannels);

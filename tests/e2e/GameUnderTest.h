@@ -7,6 +7,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <chrono>
 #include <string>
@@ -73,6 +74,8 @@ private:
     void typeInMenus(const QStringList& keys) const;
 
     const VirtualDesktop& desktop;
+    // The game's own runtime directory, as a desktop session would give it one.
+    QTemporaryDir runtimeDirectory;
     QProcess process;
     WindowId window = 0;
     QPoint origin;

@@ -9,11 +9,12 @@ namespace {
 // Protects both ways out: Cancel changes nothing, OK and the title bar end the program cleanly.
 class Leaving : public GameFixture {
 protected:
-    // The window manager's close, as the title bar's close button gives it.
+    // A click on the close button of the main window's title bar.
     void closeMainWindow()
     {
-        desktop().activate(game().mainWindow());
-        desktop().keys({QStringLiteral("alt+F4")});
+        const std::optional<QPoint> close = desktop().closeButton(game().mainWindow());
+        ASSERT_TRUE(close) << "no close button in the main window's title bar";
+        desktop().click(*close);
     }
 
     void expectCleanEnd()
@@ -59,7 +60,7 @@ TEST_F(Leaving, closingTheMainWindowWithTheAboutWindowOpenAsksNothingAndEndsWith
 {
     game().about();
     ASSERT_TRUE(desktop().waitForWindow(aboutWindowTitle, shortWait)) << "no about window";
-    closeMainWindow();
+    ASSERT_NO_FATAL_FAILURE(closeMainWindow());
     expectCleanEnd();
 }
 
@@ -72,7 +73,7 @@ TEST_F(Leaving, closingTheMainWindowWithTheEndWindowOpenAsksNothingAndEndsWithSt
     Board board = dealt.board;
     ASSERT_NO_FATAL_FAILURE(playToTheEnd(board));
     ASSERT_TRUE(desktop().waitForWindow(endWindowTitle, shortWait)) << "no end-of-game window";
-    closeMainWindow();
+    ASSERT_NO_FATAL_FAILURE(closeMainWindow());
     expectCleanEnd();
 }
 

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <stdexcept>
+#include <string>
 #include <sys/prctl.h>
 
 namespace e2e {
@@ -14,6 +15,7 @@ namespace e2e {
 namespace {
 
 constexpr std::chrono::milliseconds startTimeout{15000};
+constexpr std::chrono::milliseconds activationTimeout{15000};
 constexpr int toolTimeoutMs = 15000;
 
 void stop(QProcess& process)
@@ -188,9 +190,50 @@ QString VirtualDesktop::property(WindowId window, const QString& name) const
         run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), name}).output.trimmed());
 }
 
+// Asked again until it holds: a window that has just been shown may still take the focus
+// after an earlier request, and xdotool's own --sync then waits for ever.
 void VirtualDesktop::activate(WindowId window) const
 {
-    act({QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(window)});
+    const bool active = waitUntil(activationTimeout, [&] {
+        act({QStringLiteral("windowactivate"), QString::number(window)});
+        return activeWindow() == window;
+    });
+    if (!active)
+        throw std::runtime_error("the window manager did not activate window " + std::to_string(window));
+}
+
+WindowId VirtualDesktop::activeWindow() const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).output.trimmed().toULongLong();
+}
+
+std::optional<QPoint> VirtualDesktop::closeButton(WindowId window) const
+{
+    const QRect client = geometry(window);
+    const QRegularExpression parentLine(QStringLiteral("Parent window id: (0x[0-9a-f]+)"));
+    const QString frame =
+        parentLine
+            .match(QString::fromLatin1(
+                run(QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"), QString::number(window)})
+                    .output))
+            .captured(1);
+    const QString tree = QString::fromLatin1(
+        run(QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"), frame}).output);
+    // Each child reads "<id> ...: ()  WxH+x+y  +absoluteX+absoluteY".
+    const QRegularExpression childLine(QStringLiteral("(\\d+)x(\\d+)[+-]-?\\d+[+-]-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)"));
+    std::optional<QRect> rightmost;
+    for (auto child = childLine.globalMatch(tree); child.hasNext();) {
+        const QRegularExpressionMatch match = child.next();
+        const QRect button(match.captured(3).toInt(), match.captured(4).toInt(), match.captured(1).toInt(),
+                           match.captured(2).toInt());
+        const bool square = button.width() == button.height() && button.width() >= 8 && button.width() <= 40;
+        const bool inTitleBar = button.bottom() < client.top() && button.top() >= client.top() - 2 * button.height();
+        if (square && inTitleBar && (!rightmost || button.x() > rightmost->x()))
+            rightmost = button;
+    }
+    if (!rightmost)
+        return std::nullopt;
+    return rightmost->center();
 }
 
 // No --sync on the move: this xdotool waits forever for a pointer that is already there, and

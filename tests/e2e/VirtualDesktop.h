@@ -56,8 +56,11 @@ public:
     QRect geometry(WindowId window) const;
     // The window's X property as xprop prints it, e.g. "_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0".
     QString property(WindowId window, const QString& name) const;
-    // Asks the window manager to give the window the focus, and waits until it has.
+    // Asks the window manager to give the window the focus until it has; throws when it never does.
     void activate(WindowId window) const;
+    // The centre of the close button in the window's title bar, as openbox lays it out:
+    // the rightmost small square in the title bar's row of buttons.
+    std::optional<QPoint> closeButton(WindowId window) const;
 
     void click(QPoint screenPoint) const;
     // Key names as xdotool takes them, typed one after another: "alt+h", "Left", "r".
@@ -68,6 +71,7 @@ private:
     void startWindowManager();
     // Runs xdotool to act on the desktop; throws std::runtime_error when it fails.
     void act(const QStringList& xdotoolArguments) const;
+    WindowId activeWindow() const;
 
     QProcess xvfb;
     QProcess openbox;
