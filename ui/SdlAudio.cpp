@@ -1,11 +1,11 @@
-// SDL2 behind the sound output. SDL is started at the first sound only, so the
-// game's start-up stays that of a plain Qt window.
+// SDL2 behind the sound output. SDL is loaded and started at the first sound only, so
+// the game's start-up stays that of a plain Qt window.
 #include "ui/SdlAudio.h"
 
 #include <cstring>
 #include <memory>
 
-#include <SDL.h>
+#include "ui/SdlLibrary.h"
 
 namespace gelumpa {
 
@@ -13,10 +13,6 @@ namespace {
 // Time the device keeps playing after its queue has emptied (its own buffer), and
 // a little more, before it is closed.
 constexpr int closeMarginMs = 300;
-
-struct WaveDeleter {
-    void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
-};
 } // namespace
 
 SdlAudio::SdlAudio()
@@ -28,53 +24,62 @@ SdlAudio::SdlAudio()
 SdlAudio::~SdlAudio()
 {
     close();
-    if (subsystem == Subsystem::Ready)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (stage == Stage::Started)
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlAudio::play(std::span<const std::uint8_t> waveImage)
 {
-    if (waveImage.empty())
+    if (waveImage.empty() || !loadLibrary())
         return;
     SDL_AudioSpec spec{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(SDL_RWFromConstMem(waveImage.data(), static_cast<int>(waveImage.size())), 1, &spec,
-                       &samples, &length)
+    if (sdl->LoadWAV_RW(sdl->RWFromConstMem(waveImage.data(), static_cast<int>(waveImage.size())), 1, &spec,
+                        &samples, &length)
         == nullptr)
         return;
-    const std::unique_ptr<Uint8, WaveDeleter> wave(samples);
+    const std::unique_ptr<Uint8, decltype(sdl->FreeWAV)> wave(samples, sdl->FreeWAV);
     if (!openDevice())
         return;
 
     SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, static_cast<int>(spec.freq), deviceFormat, deviceChannels,
-                          deviceRate)
+    if (sdl->BuildAudioCVT(&cvt, spec.format, spec.channels, static_cast<int>(spec.freq), deviceFormat,
+                           deviceChannels, deviceRate)
         < 0)
         return;
     converted.resize(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
     std::memcpy(converted.data(), wave.get(), length);
     cvt.buf = converted.data();
     cvt.len = static_cast<int>(length);
-    if (SDL_ConvertAudio(&cvt) < 0)
+    if (sdl->ConvertAudio(&cvt) < 0)
         return;
 
-    SDL_ClearQueuedAudio(device);
-    SDL_QueueAudio(device, converted.data(), static_cast<Uint32>(cvt.len_cvt));
+    sdl->ClearQueuedAudio(device);
+    sdl->QueueAudio(device, converted.data(), static_cast<Uint32>(cvt.len_cvt));
     closeTimer.start(queuedMilliseconds() + closeMarginMs);
+}
+
+bool SdlAudio::loadLibrary()
+{
+    if (stage == Stage::NotLoaded) {
+        sdl = loadSdl();
+        stage = sdl ? Stage::Loaded : Stage::Unavailable;
+    }
+    return sdl != nullptr;
 }
 
 bool SdlAudio::openDevice()
 {
     if (device != 0)
         return true;
-    if (subsystem == Subsystem::NotStarted) {
+    if (stage == Stage::Loaded) {
         // SDL would otherwise take over SIGINT and SIGTERM, and the game would ignore them.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Gelumpa Dravenik");
-        subsystem = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 ? Subsystem::Ready : Subsystem::Unavailable;
+        sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        sdl->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Gelumpa Dravenik");
+        stage = sdl->InitSubSystem(SDL_INIT_AUDIO) == 0 ? Stage::Started : Stage::Unavailable;
     }
-    if (subsystem != Subsystem::Ready)
+    if (stage != Stage::Started)
         return false;
     SDL_AudioSpec wanted{};
     wanted.freq = 44100;
@@ -82,13 +87,13 @@ bool SdlAudio::openDevice()
     wanted.channels = 2;
     wanted.samples = 1024;
     SDL_AudioSpec obtained{};
-    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    device = sdl->OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
     if (device == 0)
         return false;
     deviceRate = obtained.freq;
     deviceFormat = obtained.format;
     deviceChannels = obtained.channels;
-    SDL_PauseAudioDevice(device, 0);
+    sdl->PauseAudioDevice(device, 0);
     return true;
 }
 
@@ -96,14 +101,14 @@ int SdlAudio::queuedMilliseconds() const
 {
     const auto bytesPerSecond =
         static_cast<Uint64>(deviceRate) * deviceChannels * (SDL_AUDIO_BITSIZE(deviceFormat) / 8);
-    return static_cast<int>(static_cast<Uint64>(SDL_GetQueuedAudioSize(device)) * 1000 / bytesPerSecond);
+    return static_cast<int>(static_cast<Uint64>(sdl->GetQueuedAudioSize(device)) * 1000 / bytesPerSecond);
 }
 
 void SdlAudio::closeWhenDrained()
 {
     if (device == 0)
         return;
-    if (SDL_GetQueuedAudioSize(device) > 0) {
+    if (sdl->GetQueuedAudioSize(device) > 0) {
         closeTimer.start(queuedMilliseconds() + closeMarginMs);
         return;
     }
@@ -114,7 +119,7 @@ void SdlAudio::close()
 {
     closeTimer.stop();
     if (device != 0) {
-        SDL_CloseAudioDevice(device);
+        sdl->CloseAudioDevice(device);
         device = 0;
     }
 }

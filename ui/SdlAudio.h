@@ -4,12 +4,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
 #include <QTimer>
 
 namespace gelumpa {
+
+struct SdlFunctions;
 
 class SdlAudio {
 public:
@@ -18,8 +21,8 @@ public:
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
-    // Starts the sound at once; an image that cannot be played, or no audio device,
-    // means silence.
+    // Starts the sound at once; an image that cannot be played, no SDL library or no
+    // audio device means silence.
     void play(std::span<const std::uint8_t> waveImage);
     // Stops the sound and closes the device.
     void close();
@@ -27,13 +30,17 @@ public:
     bool deviceOpen() const { return device != 0; }
 
 private:
-    enum class Subsystem { NotStarted, Ready, Unavailable };
+    // How far SDL has come: loaded at the first sound, its audio started at the first
+    // sound that can be played.
+    enum class Stage { NotLoaded, Loaded, Started, Unavailable };
 
+    bool loadLibrary();
     bool openDevice();
     void closeWhenDrained();
     int queuedMilliseconds() const;
 
-    Subsystem subsystem = Subsystem::NotStarted;
+    Stage stage = Stage::NotLoaded;
+    std::unique_ptr<const SdlFunctions> sdl;
     std::uint32_t device = 0;
     int deviceRate = 0;
     std::uint16_t deviceFormat = 0;
