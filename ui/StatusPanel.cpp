@@ -4,6 +4,8 @@
 // caption was shorter.
 #include "ui/StatusPanel.h"
 
+#include <algorithm>
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -27,16 +29,34 @@ QFont panelFont(int pixelSize)
     return font;
 }
 
+// A stand-in face wider than the design's is narrowed, in steps of 2 %, to the widest
+// stretch at which the design caption fits its room again. Each stretch tried costs a
+// font engine, so the search starts where the caption's width in proportion puts it;
+// the glyphs' rounding usually leaves a step or two to go from there.
+void narrowToFit(QFont& font, const QString& text, int room)
+{
+    constexpr int narrowest = 50;
+    constexpr int widest = 98;
+    const int full = QFontMetrics(font).horizontalAdvance(text);
+    if (full <= room)
+        return;
+    // Rounded up to a whole step.
+    const int proportional = (100 * room + 2 * full - 1) / (2 * full) * 2;
+    int stretch = std::clamp(proportional, narrowest, widest);
+    font.setStretch(stretch);
+    while (stretch > narrowest && QFontMetrics(font).horizontalAdvance(text) > room) {
+        stretch -= 2;
+        font.setStretch(stretch);
+    }
+}
+
 QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const QColor& colour, int pixelSize, const QRect& place)
 {
     auto* label = new QLabel(text, panel);
     label->setObjectName(QLatin1String(name));
     QFont font = panelFont(pixelSize);
-    // A stand-in face wider than the design's is narrowed until the design caption
-    // fits its place again, with a little room for the glyphs' rounding on dense screens.
-    const int room = place.width() - 3;
-    for (int stretch = 98; QFontMetrics(font).horizontalAdvance(text) > room && stretch >= 50; stretch -= 2)
-        font.setStretch(stretch);
+    // A little room is kept for the glyphs' rounding on dense screens.
+    narrowToFit(font, text, place.width() - 3);
     label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
