@@ -13,12 +13,10 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orvane.gelumpa"));
 
-    QIcon icon;
-    for (const int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon/gelumpa-%1.png").arg(size), QSize(size, size));
-
     gelumpa::Form1 form;
-    form.setWindowIcon(icon);
+    // The title bar's size only: every larger picture would be decoded and sent to the
+    // window system at each start, and launchers take those from the installed theme icon.
+    form.setWindowIcon(QIcon(QStringLiteral(":/icon/gelumpa-32.png")));
     form.show();
     return QApplication::exec();
 }
