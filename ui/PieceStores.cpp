@@ -1,4 +1,4 @@
-// Loads the ten embedded piece pictures once, when the main window is made.
+// Loads each embedded piece picture once, the first time a cell shows it.
 #include "ui/PieceStores.h"
 
 #include <QImage>
@@ -7,25 +7,22 @@
 namespace gelumpa {
 
 namespace {
-PiecePicture load(const QString& path)
+PiecePicture load(PieceLook look, std::size_t index)
 {
-    const QImage image(path);
+    const QImage image(QStringLiteral(":/pieces/%1-%2.png")
+                           .arg(look == PieceLook::Highlighted ? QLatin1String("highlighted") : QLatin1String("normal"))
+                           .arg(index + 1));
     return {QPixmap::fromImage(image), image.pixelColor(0, 0)};
 }
 } // namespace
 
-PieceStores::PieceStores()
-{
-    for (std::size_t k = 0; k < pic.size(); ++k) {
-        pic[k] = load(QStringLiteral(":/pieces/normal-%1.png").arg(k + 1));
-        pic1[k] = load(QStringLiteral(":/pieces/highlighted-%1.png").arg(k + 1));
-    }
-}
-
 const PiecePicture& PieceStores::entry(std::int16_t kind, PieceLook look) const
 {
     const auto index = static_cast<std::size_t>(kind - 1);
-    return look == PieceLook::Highlighted ? pic1[index] : pic[index];
+    auto& stored = (look == PieceLook::Highlighted ? pic1 : pic)[index];
+    if (!stored)
+        stored = load(look, index);
+    return *stored;
 }
 
 } // namespace gelumpa

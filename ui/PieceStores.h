@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include <QColor>
 #include <QPixmap>
@@ -21,13 +22,14 @@ struct PiecePicture {
 
 class PieceStores {
 public:
-    PieceStores();
-
+    // The entry stays in place once made, so cells may keep pointing at it.
     const PiecePicture& entry(std::int16_t kind, PieceLook look) const;
 
 private:
-    std::array<PiecePicture, 5> pic;
-    std::array<PiecePicture, 5> pic1;
+    // Each picture is decoded when it is first asked for: until the first game the board
+    // shows one of the ten.
+    mutable std::array<std::optional<PiecePicture>, 5> pic;
+    mutable std::array<std::optional<PiecePicture>, 5> pic1;
 };
 
 } // namespace gelumpa

@@ -50,6 +50,22 @@ private slots:
         QVERIFY(item("suara1(1)").isChecked() && !item("suara1(2)").isChecked());
     }
 
+    void everyStoreEntryIsOneLastingPictureOfItsOwnKindAndLook()
+    {
+        // Cells keep pointing at the entries, so asking again must give the same one.
+        QList<QImage> seen;
+        for (const PieceLook look : {PieceLook::Normal, PieceLook::Highlighted}) {
+            for (std::int16_t kind = 1; kind <= 5; ++kind) {
+                const PiecePicture& entry = form->pieces().entry(kind, look);
+                QCOMPARE(&form->pieces().entry(kind, look), &entry);
+                QCOMPARE(entry.pixmap.size(), QSize(32, 32));
+                const QImage image = entry.pixmap.toImage();
+                QVERIFY(!seen.contains(image));
+                seen.append(image);
+            }
+        }
+    }
+
     void theFrameThePanelAndTheMarginsSitAtTheirPixels()
     {
         const QImage client = grabClient(*form);
