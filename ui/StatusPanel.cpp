@@ -52,8 +52,11 @@ void narrowToFit(QFont& font, const QString& text, int room)
 
 QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const QColor& colour, int pixelSize, const QRect& place)
 {
-    auto* label = new QLabel(text, panel);
+    auto* label = new QLabel(panel);
     label->setObjectName(QLatin1String(name));
+    // The format first: text given before it would be set a second time.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     QFont font = panelFont(pixelSize);
     // A little room is kept for the glyphs' rounding on dense screens.
     narrowToFit(font, text, place.width() - 3);
@@ -62,7 +65,6 @@ QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const Q
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
     return label;
 }
