@@ -5,9 +5,11 @@
 #include "ui/StatusPanel.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPalette>
 
@@ -17,12 +19,34 @@ namespace {
 constexpr int smallText = 11;
 constexpr int largeText = 18;
 
-QFont panelFont(int pixelSize)
+bool containsFace(const QStringList& families, const QString& face)
+{
+    // A family that several foundries make is listed as "Name [Foundry]".
+    const QString withFoundry = face + QLatin1String(" [");
+    return std::any_of(families.cbegin(), families.cend(), [&](const QString& family) {
+        return family.compare(face, Qt::CaseInsensitive) == 0 || family.startsWith(withFoundry, Qt::CaseInsensitive);
+    });
+}
+
+// The design's face, then close sans-serif faces that stand in for it, as far as this
+// system has them. Qt would ask fontconfig for substitutes of each missing face before
+// it tried the next one, which costs more than loading the face that is there.
+QStringList installedFaces()
+{
+    const QStringList wanted{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                             QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")};
+    const QStringList installed = QFontDatabase::families();
+    QStringList found;
+    std::copy_if(wanted.cbegin(), wanted.cend(), std::back_inserter(found),
+                 [&](const QString& face) { return containsFace(installed, face); });
+    // With none of them there, Qt's own substitution finds a sans-serif face.
+    return found.isEmpty() ? wanted : found;
+}
+
+QFont panelFont(const QStringList& faces, int pixelSize)
 {
     QFont font;
-    // Close sans-serif faces stand in where the design's font is missing.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(faces);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(true);
@@ -50,14 +74,15 @@ void narrowToFit(QFont& font, const QString& text, int room)
     }
 }
 
-QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const QColor& colour, int pixelSize, const QRect& place)
+QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const QColor& colour, const QFont& panelFont,
+                  const QRect& place)
 {
     auto* label = new QLabel(panel);
     label->setObjectName(QLatin1String(name));
     // The format first: text given before it would be set a second time.
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
-    QFont font = panelFont(pixelSize);
+    QFont font = panelFont;
     // A little room is kept for the glyphs' rounding on dense screens.
     narrowToFit(font, text, place.width() - 3);
     label->setFont(font);
@@ -78,14 +103,17 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
 
+    const QStringList faces = installedFaces();
+    const QFont small = panelFont(faces, smallText);
+    const QFont large = panelFont(faces, largeText);
     const QColor white(255, 255, 255);
-    makeLabel(this, "Label2", QStringLiteral("Score :"), white, smallText, {0, 0, 48, 13});
-    scorelbl = makeLabel(this, "scorelbl", QStringLiteral("000"), QColor(0, 255, 0), smallText, {48, 2, 32, 13});
-    makeLabel(this, "Label4", QStringLiteral("Level :"), white, smallText, {80, 0, 40, 13});
-    levellbl = makeLabel(this, "levellbl", QStringLiteral("Piece of Tokay"), QColor(255, 0, 0), smallText, {120, 1, 96, 13});
-    makeLabel(this, "Label3", QStringLiteral("Select :"), white, smallText, {0, 16, 48, 13});
-    posisilbl = makeLabel(this, "posisilbl", QStringLiteral("000"), QColor(0, 255, 255), smallText, {48, 16, 48, 13});
-    makeLabel(this, "Label1", QStringLiteral("Orvane 2003"), QColor(255, 255, 0), largeText, {216, 8, 121, 24});
+    makeLabel(this, "Label2", QStringLiteral("Score :"), white, small, {0, 0, 48, 13});
+    scorelbl = makeLabel(this, "scorelbl", QStringLiteral("000"), QColor(0, 255, 0), small, {48, 2, 32, 13});
+    makeLabel(this, "Label4", QStringLiteral("Level :"), white, small, {80, 0, 40, 13});
+    levellbl = makeLabel(this, "levellbl", QStringLiteral("Piece of Tokay"), QColor(255, 0, 0), small, {120, 1, 96, 13});
+    makeLabel(this, "Label3", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
+    posisilbl = makeLabel(this, "posisilbl", QStringLiteral("000"), QColor(0, 255, 255), small, {48, 16, 48, 13});
+    makeLabel(this, "Label1", QStringLiteral("Orvane 2003"), QColor(255, 255, 0), large, {216, 8, 121, 24});
 }
 
 QLabel& StatusPanel::label(Caption caption) const
