@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -30,6 +31,9 @@ QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::st
 {
     QMessageBox box(QMessageBox::NoIcon, text(title), text(prompt), buttons, &owner);
     box.setTextFormat(Qt::PlainText);
+    // Plain text buttons, as the question boxes have always looked; some styles add icons.
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     // Wide enough for its title: the level question's title is longer than its prompt,
     // and the window manager would cut it short.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
