@@ -37,6 +37,8 @@ void GameFixture::SetUp()
 
 void GameFixture::TearDown()
 {
+    if (gameUnderTest)
+        gameUnderTest->checkForFaults();
     if (HasFailure() && virtualDesktop) {
         saveScreenshot(virtualDesktop->lastScreenshot(), QStringLiteral("last-seen"));
         try {

@@ -5,6 +5,11 @@
 #include "PiecePicture.h"
 #include "Waiting.h"
 
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <stdexcept>
 
@@ -13,6 +18,10 @@ namespace e2e {
 namespace {
 
 constexpr std::chrono::milliseconds windowTimeout{20000};
+// A sanitizer ends the game itself once its report is written.
+constexpr std::chrono::milliseconds reportTimeout{10000};
+constexpr std::chrono::milliseconds killTimeout{5000};
+const QString sanitizerLogName = QStringLiteral("sanitizer");
 constexpr int frameSize = 337;
 constexpr int frameWidth = 3;
 constexpr QPoint frameCorner{16, 8};
@@ -48,6 +57,17 @@ std::optional<QPoint> findBoardFrame(const QImage& screen, QRect window)
     return std::nullopt;
 }
 
+// Sends the sanitizers' reports to files `logPath`.<pid>, keeping the options already given.
+void sendSanitizerReportsTo(QProcessEnvironment& env, const QString& logPath)
+{
+    for (const QString& variable : {QStringLiteral("ASAN_OPTIONS"), QStringLiteral("UBSAN_OPTIONS")}) {
+        QString options = env.value(variable);
+        if (!options.isEmpty())
+            options += QLatin1Char(':');
+        env.insert(variable, options + QStringLiteral("log_path=") + logPath);
+    }
+}
+
 } // namespace
 
 std::string BoardSeen::explain(const Board& expected) const
@@ -68,6 +88,7 @@ GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnviro
     QProcessEnvironment env = desktop.environment();
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory.path());
     env.insert(extra);
+    sendSanitizerReportsTo(env, runtimeDirectory.filePath(sanitizerLogName));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     dieWithParent(process);
@@ -78,10 +99,16 @@ GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnviro
 
 GameUnderTest::~GameUnderTest()
 {
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.kill();
-    process.waitForFinished(5000);
+    if (!hasEnded()) {
+        if (!sanitizerReports().empty())
+            process.waitForFinished(static_cast<int>(reportTimeout.count()));
+        endAwaited = true;
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(static_cast<int>(killTimeout.count()));
+        }
+    }
+    checkForFaults();
 }
 
 void GameUnderTest::waitForMainWindow()
@@ -91,11 +118,11 @@ void GameUnderTest::waitForMainWindow()
         throw std::runtime_error("no visible window titled \"Gelumpa Dravenik 1.0\" appeared");
     window = *found;
     std::optional<QPoint> frame;
-    const bool drawn = waitUntil(windowTimeout, [&] {
+    waitUntil(windowTimeout, [&] {
         frame = findBoardFrame(desktop.screenshot(), desktop.geometry(window));
-        return frame.has_value();
+        return frame.has_value() || hasEnded();
     });
-    if (!drawn)
+    if (!frame)
         throw std::runtime_error("the main window shows no 337 x 337 board frame 3 px wide");
     origin = *frame - frameCorner;
 }
@@ -112,9 +139,10 @@ BoardSeen GameUnderTest::currentBoard() const
 BoardSeen GameUnderTest::waitForBoard(const Board& expected, std::chrono::milliseconds timeout) const
 {
     BoardSeen seen;
-    seen.matched = waitUntil(timeout, [&] {
+    waitUntil(timeout, [&] {
         seen = currentBoard();
-        return seen.board == expected && seen.inexactCells.empty();
+        seen.matched = seen.board == expected && seen.inexactCells.empty();
+        return seen.matched || hasEnded();
     });
     return seen;
 }
@@ -122,14 +150,15 @@ BoardSeen GameUnderTest::waitForBoard(const Board& expected, std::chrono::millis
 BoardSeen GameUnderTest::waitForDealtBoard(std::chrono::milliseconds timeout, const Board& replaced) const
 {
     BoardSeen seen;
-    seen.matched = waitUntil(timeout, [&] {
+    waitUntil(timeout, [&] {
         seen = currentBoard();
         bool dealt = seen.inexactCells.empty() && seen.board != replaced;
         for (int kind = 1; kind <= 5; ++kind)
             dealt = dealt && countOf(seen.board, kind) == 20;
         for (int cell = 1; cell <= cellCount; ++cell)
             dealt = dealt && !seen.board.highlighted[cell];
-        return dealt;
+        seen.matched = dealt;
+        return dealt || hasEnded();
     });
     return seen;
 }
@@ -191,7 +220,49 @@ bool GameUnderTest::answerQuestion(const QString& titlePattern, const QString& k
 
 bool GameUnderTest::waitForExit(std::chrono::milliseconds timeout)
 {
-    return process.waitForFinished(static_cast<int>(timeout.count()));
+    endAwaited = true;
+    return hasEnded() || process.waitForFinished(static_cast<int>(timeout.count()));
+}
+
+bool GameUnderTest::hasEnded() const
+{
+    return process.state() == QProcess::NotRunning || process.waitForFinished(0);
+}
+
+std::string GameUnderTest::sanitizerReports() const
+{
+    std::string reports;
+    const QDir directory(runtimeDirectory.path());
+    for (const QString& name : directory.entryList({sanitizerLogName + QStringLiteral(".*")}, QDir::Files, QDir::Name)) {
+        QFile log(directory.filePath(name));
+        if (log.open(QIODevice::ReadOnly))
+            reports += log.readAll().toStdString();
+    }
+    return reports;
+}
+
+std::string GameUnderTest::faults() const
+{
+    std::string found;
+    if (!endAwaited && hasEnded()) {
+        found += process.exitStatus() == QProcess::CrashExit
+                     ? "the game crashed (signal " + std::to_string(process.exitCode()) + ")"
+                     : "the game ended with status " + std::to_string(process.exitCode());
+        found += " while the test expected it to run\n";
+    }
+    const std::string reports = sanitizerReports();
+    if (!reports.empty())
+        found += "the sanitizers reported in the game:\n" + reports;
+    return found;
+}
+
+void GameUnderTest::checkForFaults()
+{
+    const std::string found = faults();
+    if (found.empty() || found == reportedFaults)
+        return;
+    ADD_FAILURE() << found;
+    reportedFaults = found;
 }
 
 } // namespace e2e

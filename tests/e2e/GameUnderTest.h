@@ -66,17 +66,32 @@ public:
     // Answers the modal question with this title by a key ("Return", "Escape") once it is shown.
     bool answerQuestion(const QString& titlePattern, const QString& key) const;
 
+    // Waits for the game to end; a test that waits for the end expects it, so it is no fault.
     bool waitForExit(std::chrono::milliseconds timeout);
     bool exitedNormally() const { return process.exitStatus() == QProcess::NormalExit; }
     int exitCode() const { return process.exitCode(); }
+    bool hasEnded() const;
+
+    // What AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer wrote about the game;
+    // empty when they found nothing (or the game is not built with them).
+    std::string sanitizerReports() const;
+    // Fails the running test with the faults of the game not reported yet: a sanitizer report,
+    // or an end no test waited for (a crash, a sanitizer abort). The destructor checks once more
+    // after ending the game, so every suite gets this without asking.
+    void checkForFaults();
 
 private:
     void typeInMenus(const QStringList& keys) const;
+    std::string faults() const;
 
     const VirtualDesktop& desktop;
-    // The game's own runtime directory, as a desktop session would give it one.
+    // The game's own runtime directory, as a desktop session would give it one; the sanitizers
+    // write their reports there too, since the game's end by std::_Exit leaves no other trace.
     QTemporaryDir runtimeDirectory;
-    QProcess process;
+    // Mutable because looking whether the game has ended collects its exit status.
+    mutable QProcess process;
+    bool endAwaited = false;
+    std::string reportedFaults;
     WindowId window = 0;
     QPoint origin;
 };
