@@ -116,7 +116,9 @@ TEST(Recordings, onlyRecordingTwoRunsTwoBytesPastTheSizeInItsRiffHeader)
         const qsizetype past = wave.size() - 8 - static_cast<qsizetype>(le32(wave, 4));
         EXPECT_EQ(past, recording.number == 2 ? 2 : 0) << qPrintable(resourcePath(recording));
         // The chunks fill the RIFF form exactly: nothing dangles inside it.
-        const Chunk& last = riffChunks(wave).back();
+        const std::vector<Chunk> chunks = riffChunks(wave);
+        ASSERT_FALSE(chunks.empty()) << qPrintable(resourcePath(recording));
+        const Chunk& last = chunks.back();
         EXPECT_EQ(last.bodyOffset + static_cast<qsizetype>(last.size + last.size % 2), wave.size() - past);
     }
 }
