@@ -1,6 +1,8 @@
 // The main window's layout, its menu tree and the forwarding of its events.
 #include "ui/Form1.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -25,9 +27,11 @@ Form1::Form1(QtToolkit::ExitProcess exitProcess)
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    const QRect available = screen()->availableGeometry();
     QRect place(QPoint(), size());
-    place.moveCenter(screen()->availableGeometry().center());
-    move(place.topLeft());
+    place.moveCenter(available.center());
+    // On a screen smaller than the window the title bar and the menus stay within reach.
+    move(std::max(place.left(), available.left()), std::max(place.top(), available.top()));
     logic.Form_Load();
 }
 

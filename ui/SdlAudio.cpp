@@ -40,6 +40,8 @@ void SdlAudio::play(std::span<const std::uint8_t> waveImage)
         == nullptr)
         return;
     const std::unique_ptr<Uint8, decltype(sdl->FreeWAV)> wave(samples, sdl->FreeWAV);
+    if (deviceLost())
+        close();
     if (!openDevice())
         return;
 
@@ -104,11 +106,18 @@ int SdlAudio::queuedMilliseconds() const
     return static_cast<int>(static_cast<Uint64>(sdl->GetQueuedAudioSize(device)) * 1000 / bytesPerSecond);
 }
 
+// A device that has gone (unplugged, its server stopped, a failed write) stops with its
+// queue wherever it was, so it is closed at once instead of being waited for.
+bool SdlAudio::deviceLost() const
+{
+    return device != 0 && sdl->GetAudioDeviceStatus(device) == SDL_AUDIO_STOPPED;
+}
+
 void SdlAudio::closeWhenDrained()
 {
     if (device == 0)
         return;
-    if (sdl->GetQueuedAudioSize(device) > 0) {
+    if (!deviceLost() && sdl->GetQueuedAudioSize(device) > 0) {
         closeTimer.start(queuedMilliseconds() + closeMarginMs);
         return;
     }

@@ -1,6 +1,7 @@
 // The sound output: plays an in-memory RIFF WAVE image through SDL's audio subsystem,
 // replacing whatever still plays. The device is opened for a sound and closed again
-// shortly after the last one has drained, so an idle game costs nothing.
+// shortly after the last one has drained, so an idle game costs nothing; a device that
+// is lost meanwhile is closed, and the next sound opens a new one.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +37,7 @@ private:
 
     bool loadLibrary();
     bool openDevice();
+    bool deviceLost() const;
     void closeWhenDrained();
     int queuedMilliseconds() const;
 

@@ -20,6 +20,7 @@ struct SdlFunctions {
     decltype(&SDL_ConvertAudio) ConvertAudio;
     decltype(&SDL_OpenAudioDevice) OpenAudioDevice;
     decltype(&SDL_PauseAudioDevice) PauseAudioDevice;
+    decltype(&SDL_GetAudioDeviceStatus) GetAudioDeviceStatus;
     decltype(&SDL_QueueAudio) QueueAudio;
     decltype(&SDL_GetQueuedAudioSize) GetQueuedAudioSize;
     decltype(&SDL_ClearQueuedAudio) ClearQueuedAudio;

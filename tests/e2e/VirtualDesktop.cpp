@@ -36,9 +36,9 @@ void dieWithParent(QProcess& process)
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 }
 
-VirtualDesktop::VirtualDesktop()
+VirtualDesktop::VirtualDesktop(QSize screen)
 {
-    startServer();
+    startServer(screen);
     startWindowManager();
 }
 
@@ -48,14 +48,15 @@ VirtualDesktop::~VirtualDesktop()
     stop(xvfb);
 }
 
-void VirtualDesktop::startServer()
+void VirtualDesktop::startServer(QSize screen)
 {
     // -displayfd makes Xvfb pick a free display itself and tell us its number once it
     // accepts connections: no guessed number, no clash with another test, no sleep.
     xvfb.setProgram(QStringLiteral("Xvfb"));
+    const QString screenSize = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
     xvfb.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                       QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                       QStringLiteral("tcp"), QStringLiteral("-noreset")});
+                       QStringLiteral("0"), screenSize, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                       QStringLiteral("-noreset")});
     xvfb.setStandardErrorFile(QProcess::nullDevice());
     dieWithParent(xvfb);
     xvfb.start();

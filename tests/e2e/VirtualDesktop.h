@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -29,9 +30,11 @@ void dieWithParent(QProcess& process);
 
 class VirtualDesktop {
 public:
-    // Starts Xvfb on a free display and openbox on it; throws std::runtime_error when
-    // either does not come up in time.
-    VirtualDesktop();
+    static constexpr QSize defaultScreen{1024, 768};
+
+    // Starts Xvfb with a screen of this size on a free display and openbox on it; throws
+    // std::runtime_error when either does not come up in time.
+    explicit VirtualDesktop(QSize screen = defaultScreen);
     ~VirtualDesktop();
     VirtualDesktop(const VirtualDesktop&) = delete;
     VirtualDesktop& operator=(const VirtualDesktop&) = delete;
@@ -67,7 +70,7 @@ public:
     void keys(const QStringList& names) const;
 
 private:
-    void startServer();
+    void startServer(QSize screen);
     void startWindowManager();
     // Runs xdotool to act on the desktop; throws std::runtime_error when it fails.
     void act(const QStringList& xdotoolArguments) const;

@@ -1,0 +1,132 @@
+// An audio device that fails while the game runs: SDL's disk driver writing through a link
+// that the test points at a file, then at /dev/full (a failed write loses the device), then
+// at a file again.
+#include "ExpectedPlay.h"
+#include "GameFixture.h"
+#include "HostileSupport.h"
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+
+namespace e2e {
+namespace {
+
+constexpr std::chrono::milliseconds highlightDeadline{2000};
+// A sound plays out, then the device is closed a little later.
+constexpr std::chrono::milliseconds closeTimeout{20000};
+constexpr std::chrono::milliseconds idlePeriod{1500};
+// Clock ticks (10 ms each) an idle game may spend in the idle period: none, give or take
+// the window manager's chatter.
+constexpr long idleTicks = 5;
+
+const QString fullDevice = QStringLiteral("/dev/full");
+
+// The capture file SDL's disk driver opens at every device open, a link the test can repoint.
+class SwitchableCapture {
+public:
+    SwitchableCapture() : link(directory.filePath(QStringLiteral("audio.raw"))) { pointAt(first()); }
+
+    QString first() const { return directory.filePath(QStringLiteral("first.raw")); }
+    QString second() const { return directory.filePath(QStringLiteral("second.raw")); }
+    const QString& path() const { return link; }
+
+    // Replaces the link in one step, so the driver never finds it missing.
+    void pointAt(const QString& target) const
+    {
+        const std::filesystem::path fresh = (link + QStringLiteral(".new")).toStdString();
+        std::filesystem::remove(fresh);
+        std::filesystem::create_symlink(target.toStdString(), fresh);
+        std::filesystem::rename(fresh, link.toStdString());
+    }
+
+private:
+    QTemporaryDir directory;
+    QString link;
+};
+
+// Protects the sound output against losing its device: the game goes on, the next sound
+// opens a working device again, and an idle game holds no device open.
+class FailingAudioDevice : public GameFixture {
+protected:
+    QProcessEnvironment gameEnvironment() const override
+    {
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("disk"));
+        env.insert(QStringLiteral("SDL_DISKAUDIOFILE"), capture.path());
+        return env;
+    }
+
+    void markQuickly(const Board& board, int cell)
+    {
+        game().clickCell(cell);
+        const Board marked = withMarked(board, groupAt(board, cell));
+        ASSERT_TRUE(timeUntil(highlightDeadline, [&] { return game().currentBoard().board == marked; }))
+            << "a click on cell " << cell << " was not shown marked within " << highlightDeadline.count() << " ms\n"
+            << game().currentBoard().explain(marked);
+    }
+
+    bool holdsAnyDevice()
+    {
+        const qint64 id = game().processId();
+        return holdsOpen(id, capture.first()) || holdsOpen(id, capture.second()) || holdsOpen(id, fullDevice);
+    }
+
+    SwitchableCapture capture;
+};
+
+// A piece outside the given groups, so each click marks a new group and plays its sound.
+int pieceOutside(const Board& board, const std::vector<std::vector<int>>& groups)
+{
+    for (int cell = 1; cell <= cellCount; ++cell) {
+        const bool taken = std::any_of(groups.begin(), groups.end(), [cell](const std::vector<int>& group) {
+            return std::find(group.begin(), group.end(), cell) != group.end();
+        });
+        if (board.kind[cell] >= 1 && !taken)
+            return cell;
+    }
+    return 0;
+}
+
+TEST_F(FailingAudioDevice, aDeviceLostMidGameIsReopenedAtTheNextSoundAndClosedWhenTheGameIsIdle)
+{
+    Board board;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    const std::vector<int> removed = largestGroup(board);
+    ASSERT_FALSE(removed.empty()) << describe(board);
+    const int firstMark = pieceOutside(board, {removed});
+    const int lostMark = pieceOutside(board, {removed, groupAt(board, firstMark)});
+    ASSERT_NE(lostMark, 0) << describe(board);
+
+    ASSERT_NO_FATAL_FAILURE(markQuickly(board, firstMark));
+    ASSERT_TRUE(waitUntil(shortWait, [&] { return fileHoldsSound(capture.first()); }))
+        << "the first mark was not heard";
+    ASSERT_TRUE(waitUntil(closeTimeout, [&] { return !holdsAnyDevice(); })) << "the device stayed open after a mark";
+
+    capture.pointAt(fullDevice);
+    ASSERT_NO_FATAL_FAILURE(markQuickly(board, lostMark));
+    ASSERT_TRUE(waitUntil(shortWait, [&] { return holdsOpen(game().processId(), fullDevice); }))
+        << "the mark did not open the device that fails";
+
+    // The next sound comes while the lost device is still open.
+    capture.pointAt(capture.second());
+    ASSERT_NO_FATAL_FAILURE(markQuickly(board, removed.front()));
+    EXPECT_TRUE(waitUntil(shortWait, [&] { return fileHoldsSound(capture.second()); }))
+        << "no sound was heard after the device had been lost";
+
+    game().clickCell(removed.back());
+    const Board settled = afterRemoving(board, removed);
+    const BoardSeen seen = game().waitForBoard(settled, shortWait);
+    ASSERT_TRUE(seen.matched) << "the game did not go on after the device was lost\n" << seen.explain(settled);
+
+    EXPECT_TRUE(waitUntil(closeTimeout, [&] { return !holdsAnyDevice(); }))
+        << "the device stayed open after the last sound";
+    const long before = cpuTicks(game().processId());
+    EXPECT_TRUE(holdsThroughout(idlePeriod, [&] { return !holdsAnyDevice(); })) << "an idle game opened a device";
+    EXPECT_LE(cpuTicks(game().processId()) - before, idleTicks) << "the idle game kept working";
+}
+
+} // namespace
+} // namespace e2e

@@ -1,0 +1,56 @@
+// The game process seen through /proc and its capture files; see HostileSupport.h.
+#include "HostileSupport.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <system_error>
+
+namespace e2e {
+
+bool holdsOpen(qint64 processId, const QString& path)
+{
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::canonical(path.toStdString(), error);
+    if (error)
+        return false;
+    for (const auto& descriptor :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(processId) + "/fd", error))
+        if (std::filesystem::read_symlink(descriptor.path(), error) == target)
+            return true;
+    return false;
+}
+
+bool fileHoldsSound(const QString& path)
+{
+    QFile capture(path);
+    if (!capture.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = capture.readAll();
+    return std::any_of(bytes.begin(), bytes.end(), [&bytes](char byte) { return byte != bytes.front(); });
+}
+
+long cpuTicks(qint64 processId)
+{
+    // The name in parentheses may hold blanks; utime and stime are the 12th and 13th fields after it.
+    std::ifstream stat("/proc/" + std::to_string(processId) + "/stat");
+    const std::string line{std::istreambuf_iterator<char>(stat), std::istreambuf_iterator<char>()};
+    const auto nameEnd = line.rfind(')');
+    if (nameEnd == std::string::npos)
+        return -1;
+    std::istringstream fields(line.substr(nameEnd + 1));
+    std::string field;
+    for (int skipped = 0; skipped < 11; ++skipped)
+        fields >> field;
+    long user = 0;
+    long system = 0;
+    fields >> user >> system;
+    return user + system;
+}
+
+} // namespace e2e

@@ -1,0 +1,32 @@
+// What the hostile-environment tests look at besides the screen: which files the game
+// holds open, whether a capture holds sound, how much CPU time the game has used, and
+// how long the game took to show what a click asked for.
+#pragma once
+
+#include "Waiting.h"
+
+#include <QString>
+
+#include <chrono>
+#include <optional>
+
+namespace e2e {
+
+// Whether the process holds `path` open (a file the path names, resolved through links).
+bool holdsOpen(qint64 processId, const QString& path);
+// Anything but silence in a raw capture file: silence is one byte value throughout.
+bool fileHoldsSound(const QString& path);
+// The CPU time the process has used so far, in clock ticks.
+long cpuTicks(qint64 processId);
+
+// How long the condition took to hold, or nothing when it did not hold within the timeout.
+template <typename Condition>
+std::optional<std::chrono::milliseconds> timeUntil(std::chrono::milliseconds timeout, Condition&& holds)
+{
+    const auto start = std::chrono::steady_clock::now();
+    if (!waitUntil(timeout, std::forward<Condition>(holds)))
+        return std::nullopt;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+}
+
+} // namespace e2e

@@ -1,0 +1,127 @@
+// Leaving while a sound plays and the game runs waiting events inside the click that started
+// it: a click and the way out are sent in one go, so they are queued together.
+#include "DiskAudio.h"
+#include "ExpectedPlay.h"
+#include "GameFixture.h"
+#include "Waiting.h"
+
+#include <chrono>
+
+namespace e2e {
+namespace {
+
+constexpr std::chrono::milliseconds exitDeadline{10000};
+
+// Protects both ways out when they arrive inside a sound's event pumping: status 0, every
+// window gone, whether or not the about window and its tune are there too.
+class LeavingDuringSound : public GameFixture {
+protected:
+    QProcessEnvironment gameEnvironment() const override { return audio.environment(); }
+
+    // xdotool arguments for a click on the cell's centre.
+    QStringList clickOn(int cell)
+    {
+        const QPoint centre = game().cellCentre(cell);
+        return {QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y()),
+                QStringLiteral("click"), QStringLiteral("1")};
+    }
+
+    void sendTogether(const QStringList& xdotoolArguments)
+    {
+        desktop().activate(game().mainWindow());
+        ASSERT_EQ(desktop().run(QStringLiteral("xdotool"), xdotoolArguments).exitCode, 0)
+            << "xdotool " << xdotoolArguments.join(QLatin1Char(' ')).toStdString();
+    }
+
+    // A piece the about window (when open) does not hide, of a group that the click marks.
+    int freeCell(const Board& board)
+    {
+        const std::optional<WindowId> about = desktop().waitForWindow(aboutWindowTitle, std::chrono::milliseconds(0));
+        return about ? firstPieceClearOf(board, desktop().geometry(*about)) : largestGroup(board).front();
+    }
+
+    // The exit command's keys, at once after the click; the question finds the click handled.
+    void clickThenExitCommand(const Board& board)
+    {
+        const int cell = freeCell(board);
+        const QStringList exitKeys{QStringLiteral("key"),  QStringLiteral("--delay"), QStringLiteral("0"),
+                                   QStringLiteral("alt+h"), QStringLiteral("Left"),   QStringLiteral("Left"),
+                                   QStringLiteral("x")};
+        ASSERT_NO_FATAL_FAILURE(sendTogether(clickOn(cell) + exitKeys));
+        ASSERT_TRUE(desktop().waitForWindow(exitQuestionTitle, shortWait))
+            << "no exit question; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
+        EXPECT_TRUE(game().currentBoard().board.highlighted[cell]) << "the click on cell " << cell << " was lost";
+        ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
+            << "no exit question; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
+    }
+
+    // A click on the title bar's close button, at once after the click on the cell.
+    void clickThenClose(const Board& board)
+    {
+        const std::optional<QPoint> close = desktop().closeButton(game().mainWindow());
+        ASSERT_TRUE(close) << "no close button in the main window's title bar";
+        ASSERT_NO_FATAL_FAILURE(sendTogether(clickOn(freeCell(board)) + QStringList{
+            QStringLiteral("mousemove"), QString::number(close->x()), QString::number(close->y()),
+            QStringLiteral("click"), QStringLiteral("1")}));
+    }
+
+    void openAboutWithItsTune()
+    {
+        game().about();
+        ASSERT_TRUE(desktop().waitForWindow(aboutWindowTitle, shortWait)) << "no about window";
+        ASSERT_TRUE(waitUntil(shortWait, [this] { return audio.holdsSound(); })) << "the about tune was not heard";
+    }
+
+    void expectCleanExit()
+    {
+        const bool ended = game().waitForExit(exitDeadline);
+        ASSERT_TRUE(ended) << "the game is still running; windows: "
+                           << desktop().visibleWindowTitles().join(' ').toStdString();
+        EXPECT_TRUE(game().exitedNormally()) << "the game crashed on the way out";
+        EXPECT_EQ(game().exitCode(), 0);
+        for (const QString& title : {mainWindowTitle, endWindowTitle, aboutWindowTitle, exitQuestionTitle})
+            EXPECT_TRUE(desktop().visibleWindows(title).isEmpty()) << "a window is left: " << title.toStdString();
+    }
+
+    DiskAudio audio;
+};
+
+TEST_F(LeavingDuringSound, theExitCommandQueuedBehindAMarkEndsTheGameWithStatusZero)
+{
+    Board board;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    ASSERT_NO_FATAL_FAILURE(clickThenExitCommand(board));
+    expectCleanExit();
+}
+
+TEST_F(LeavingDuringSound, theTitleBarCloseQueuedBehindARemovalEndsTheGameWithStatusZero)
+{
+    Board board;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    const std::vector<int> group = largestGroup(board);
+    game().clickCell(group.front());
+    ASSERT_TRUE(game().waitForBoard(withMarked(board, group), shortWait).matched);
+    ASSERT_NO_FATAL_FAILURE(clickThenClose(board));
+    expectCleanExit();
+}
+
+TEST_F(LeavingDuringSound, theExitCommandQueuedBehindAMarkWhileTheAboutTunePlaysEndsTheGameWithStatusZero)
+{
+    Board board;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    ASSERT_NO_FATAL_FAILURE(openAboutWithItsTune());
+    ASSERT_NO_FATAL_FAILURE(clickThenExitCommand(board));
+    expectCleanExit();
+}
+
+TEST_F(LeavingDuringSound, theTitleBarCloseQueuedBehindAMarkWhileTheAboutTunePlaysEndsTheGameWithStatusZero)
+{
+    Board board;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    ASSERT_NO_FATAL_FAILURE(openAboutWithItsTune());
+    ASSERT_NO_FATAL_FAILURE(clickThenClose(board));
+    expectCleanExit();
+}
+
+} // namespace
+} // namespace e2e

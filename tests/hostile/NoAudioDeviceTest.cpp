@@ -1,0 +1,108 @@
+// The game with its sound on and nothing to play it on: a sound driver that does not exist,
+// and a machine with neither a sound server nor a sound card, as a build server has.
+#include "ExpectedPlay.h"
+#include "GameFixture.h"
+#include "HostileSupport.h"
+
+#include <QtGlobal>
+
+#include <chrono>
+#include <iostream>
+
+namespace e2e {
+namespace {
+
+// A click's highlight must show this soon, screenshot included, or a sound call kept the
+// window waiting.
+constexpr std::chrono::milliseconds highlightDeadline{2000};
+
+// Protects play without a sound device: the rules as always, the window never kept waiting.
+class NoAudioDevice : public GameFixture {
+protected:
+    // Marks and removes the largest group again and again, up to `removals` times or until
+    // no move is left, checking the board after every click and timing each highlight.
+    void playMeasured(Board& board, int removals)
+    {
+        for (int removal = 1; removal <= removals && hasMoveLeft(board); ++removal) {
+            const std::vector<int> group = largestGroup(board);
+            game().clickCell(group.front());
+            const Board marked = withMarked(board, group);
+            const auto shown = timeUntil(highlightDeadline, [&] { return game().currentBoard().board == marked; });
+            ASSERT_TRUE(shown) << "removal " << removal << ": the group at cell " << group.front()
+                               << " was not shown marked within " << highlightDeadline.count() << " ms\n"
+                               << game().currentBoard().explain(marked);
+            slowestHighlight = std::max(slowestHighlight, *shown);
+            game().clickCell(group.back());
+            board = afterRemoving(board, group);
+            if (!hasMoveLeft(board))
+                return;
+            const BoardSeen settled = game().waitForBoard(board, shortWait);
+            ASSERT_TRUE(settled.matched) << "removal " << removal << " did not settle the board\n"
+                                         << settled.explain(board);
+        }
+    }
+
+    void exitWithStatusZero()
+    {
+        game().exitCommand();
+        ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
+            << "no exit question; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
+        ASSERT_TRUE(game().waitForExit(shortWait)) << "the game did not end after OK";
+        EXPECT_TRUE(game().exitedNormally());
+        EXPECT_EQ(game().exitCode(), 0);
+    }
+
+    void TearDown() override
+    {
+        std::cout << "slowest highlight after a click: " << slowestHighlight.count() << " ms\n";
+        GameFixture::TearDown();
+    }
+
+    std::chrono::milliseconds slowestHighlight{0};
+};
+
+class UnknownAudioDriver : public NoAudioDevice {
+protected:
+    QProcessEnvironment gameEnvironment() const override
+    {
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("no-such-driver"));
+        return env;
+    }
+};
+
+class NoSoundServerNorCard : public NoAudioDevice {
+protected:
+    // The game gets this process's environment: without these, SDL tries every driver it
+    // knows and the sound libraries look for their servers where they usually are. The
+    // runtime directory the game gets is a fresh one, with no server's socket in it.
+    void SetUp() override
+    {
+        for (const char* name : {"SDL_AUDIODRIVER", "SDL_AUDIO_DRIVER", "AUDIODEV", "PULSE_SERVER", "PIPEWIRE_REMOTE"})
+            qunsetenv(name);
+        NoAudioDevice::SetUp();
+    }
+
+    QProcessEnvironment gameEnvironment() const override { return {}; }
+};
+
+TEST_F(UnknownAudioDriver, aDriverThatDoesNotExistLeavesTheGameSilentAndPlayingAsAlways)
+{
+    Board board;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    ASSERT_NO_FATAL_FAILURE(playMeasured(board, 4));
+    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+}
+
+TEST_F(NoSoundServerNorCard, aWholeGameIsPlayedToItsEndWithoutWaitingForASoundDevice)
+{
+    Board board;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    ASSERT_NO_FATAL_FAILURE(playMeasured(board, cellCount));
+    ASSERT_FALSE(hasMoveLeft(board)) << describe(board);
+    ASSERT_TRUE(desktop().waitForWindow(endWindowTitle, shortWait)) << "no end-of-game window";
+    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+}
+
+} // namespace
+} // namespace e2e

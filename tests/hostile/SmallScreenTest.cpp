@@ -1,0 +1,176 @@
+// The game on a screen smaller than its window: the window keeps its size with its title
+// bar on the screen, the cells that show can be played, and the exit command works.
+#include "ExpectedPlay.h"
+#include "GameUnderTest.h"
+#include "PiecePicture.h"
+#include "VirtualDesktop.h"
+#include "Waiting.h"
+
+#include <QDir>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+namespace e2e {
+namespace {
+
+constexpr std::chrono::milliseconds shortWait{10000};
+
+// Protects play on small screens, where part of the window lies beyond the screen's edge.
+class SmallScreen : public ::testing::Test {
+protected:
+    void start(QSize screen)
+    {
+        desktop = std::make_unique<VirtualDesktop>(screen);
+        QProcessEnvironment silent;
+        silent.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        game = std::make_unique<GameUnderTest>(*desktop, silent);
+        const std::optional<WindowId> found = desktop->waitForWindow(mainWindowTitle, shortWait);
+        ASSERT_TRUE(found) << "no main window on a " << screen.width() << " x " << screen.height() << " screen";
+        window = *found;
+        place = desktop->geometry(window);
+        // The client area lies under the menu bar at the bottom of the window's inside, so
+        // it is found even where the board's frame is beyond the screen's edge.
+        origin = QPoint(place.left(), place.bottom() + 1 - clientHeight);
+    }
+
+    void TearDown() override
+    {
+        game.reset();
+        desktop.reset();
+    }
+
+    // The board as far as the screen shows it: cells beyond the edge read as unrecognised.
+    Board visibleBoard()
+    {
+        const QImage shot = desktop->screenshot();
+        QImage whole(origin.x() + clientWidth + 1, origin.y() + clientHeight + 1, QImage::Format_RGB32);
+        whole.fill(Qt::black);
+        QPainter(&whole).drawImage(0, 0, shot);
+        return readBoard(whole, origin);
+    }
+
+    bool visible(int cell) const
+    {
+        const QRect area(origin + cellCorner(cell), QSize(pieceSize, pieceSize));
+        return QRect(QPoint(), screenSize()).contains(area);
+    }
+
+    QSize screenSize() const { return desktop->lastScreenshot().size(); }
+
+    void keepScreenshot(const QString& label) const
+    {
+        QDir().mkpath(QStringLiteral("shots"));
+        const QString path = QDir(QStringLiteral("shots")).absoluteFilePath(
+            QStringLiteral("SmallScreen.%1.png").arg(label));
+        if (desktop->lastScreenshot().save(path))
+            std::cout << "screenshot kept: " << path.toStdString() << '\n';
+    }
+
+    // The window keeps the size it has on any screen, and its title bar and menus start on
+    // the screen, where the player can reach them.
+    void expectWholeWindowWithinReach()
+    {
+        EXPECT_EQ(place.width(), clientWidth);
+        EXPECT_GT(place.height(), clientHeight);
+        EXPECT_EQ(desktop->geometry(window).size(), place.size()) << "the window changed its size";
+        const std::optional<QPoint> close = desktop->closeButton(window);
+        ASSERT_TRUE(close) << "no close button in the title bar";
+        EXPECT_GE(close->y(), 0) << "the title bar is above the screen's edge";
+        EXPECT_GE(place.left(), 0) << "the window starts left of the screen's edge";
+        EXPECT_GE(place.top(), 0) << "the menu bar is above the screen's edge";
+    }
+
+    void menu(const QStringList& keys) const
+    {
+        desktop->activate(window);
+        desktop->keys(keys);
+    }
+
+    // New game, then a group of two or more among the visible cells marked and removed.
+    void playTheVisibleCells()
+    {
+        const Board design = visibleBoard();
+        menu({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("r")});
+        Board dealt;
+        ASSERT_TRUE(waitUntil(shortWait, [&] {
+            dealt = visibleBoard();
+            for (int cell = 1; cell <= cellCount; ++cell)
+                if (visible(cell) && (dealt.kind[cell] < 1 || dealt.highlighted[cell]))
+                    return false;
+            return dealt != design;
+        })) << "no dealt board shows\n" << describe(dealt);
+
+        int clicked = 0;
+        for (int cell = 1; cell <= cellCount && clicked == 0; ++cell) {
+            const bool pairRight = cell % rowLength != 0 && dealt.kind[cell + 1] == dealt.kind[cell];
+            if (visible(cell) && visible(cell + 1) && pairRight)
+                clicked = cell;
+        }
+        ASSERT_NE(clicked, 0) << "no visible pair of side neighbours\n" << describe(dealt);
+        desktop->click(origin + cellCorner(clicked) + QPoint(pieceSize / 2, pieceSize / 2));
+        // Every visible cell that the visible part of the group reaches shows marked, no other.
+        const std::vector<int> group = groupAt(dealt, clicked);
+        Board seen;
+        ASSERT_TRUE(waitUntil(shortWait, [&] {
+            seen = visibleBoard();
+            for (const int cell : group)
+                if (visible(cell) && !seen.highlighted[cell])
+                    return false;
+            for (int cell = 1; cell <= cellCount; ++cell)
+                if (visible(cell) && seen.highlighted[cell] && dealt.kind[cell] != dealt.kind[clicked])
+                    return false;
+            return true;
+        })) << "the click on cell " << clicked << " did not mark its group\n" << describe(seen);
+
+        desktop->click(origin + cellCorner(clicked) + QPoint(pieceSize / 2, pieceSize / 2));
+        ASSERT_TRUE(waitUntil(shortWait, [&] {
+            seen = visibleBoard();
+            // Only a removal takes the marking away; what fell into its place is a piece or nothing.
+            for (int cell = 1; cell <= cellCount; ++cell)
+                if (visible(cell) && (seen.highlighted[cell] || seen.kind[cell] == unrecognised))
+                    return false;
+            return true;
+        })) << "the second click on cell " << clicked << " did not remove the group\n" << describe(seen);
+    }
+
+    void exitWithStatusZero()
+    {
+        menu({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("x")});
+        ASSERT_TRUE(game->answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
+            << "no exit question; windows: " << desktop->visibleWindowTitles().join(' ').toStdString();
+        ASSERT_TRUE(game->waitForExit(shortWait)) << "the game did not end after OK";
+        EXPECT_TRUE(game->exitedNormally());
+        EXPECT_EQ(game->exitCode(), 0);
+    }
+
+    std::unique_ptr<VirtualDesktop> desktop;
+    std::unique_ptr<GameUnderTest> game;
+    WindowId window = 0;
+    QRect place;
+    QPoint origin;
+};
+
+TEST_F(SmallScreen, onAScreenSmallerThanTheBoardTheVisibleCellsArePlayedAndTheExitCommandWorks)
+{
+    ASSERT_NO_FATAL_FAILURE(start({320, 240}));
+    ASSERT_NO_FATAL_FAILURE(playTheVisibleCells());
+    keepScreenshot(QStringLiteral("320x240"));
+    ASSERT_NO_FATAL_FAILURE(expectWholeWindowWithinReach());
+    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+}
+
+TEST_F(SmallScreen, onAScreenThatHoldsTheBoardButNotThePanelTheGameIsPlayedAsAlways)
+{
+    ASSERT_NO_FATAL_FAILURE(start({400, 400}));
+    ASSERT_NO_FATAL_FAILURE(playTheVisibleCells());
+    keepScreenshot(QStringLiteral("400x400"));
+    ASSERT_NO_FATAL_FAILURE(expectWholeWindowWithinReach());
+    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+}
+
+} // namespace
+} // namespace e2e
