@@ -1,0 +1,267 @@
+// The event storm: the real game under seeded bursts of clicks and menu commands, queued
+// faster than it handles them, with sound on so that marks and removals handle the waiting
+// events inside their own handlers. Between bursts the game must come to rest, still answer
+// and show a legal board.
+#include "BoardLegality.h"
+#include "BurstCommands.h"
+#include "DiskAudio.h"
+#include "GameFixture.h"
+#include "QuietWindowManager.h"
+#include "StormScript.h"
+#include "StormTally.h"
+#include "Waiting.h"
+
+#include <QRegularExpression>
+
+#include <chrono>
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <string>
+#include <thread>
+
+namespace storm {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::uint32_t defaultSeed = 20031207;
+constexpr std::int64_t defaultEvents = 3500;
+// A slow sanitizer build on a busy machine still drains a burst in a few seconds.
+constexpr std::chrono::milliseconds restTimeout{60000};
+constexpr std::chrono::milliseconds answerTimeout{20000};
+// Two screenshots this far apart that are equal make a still screen.
+constexpr std::chrono::milliseconds stillInterval{150};
+
+const QString exitQuestionTitle = QStringLiteral("^I will miss u, honey !!$");
+
+std::int64_t settingFromEnvironment(const char* name, std::int64_t fallback)
+{
+    bool ok = false;
+    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+template <typename Duration>
+Duration since(Clock::time_point start)
+{
+    return std::chrono::duration_cast<Duration>(Clock::now() - start);
+}
+
+// Protects the game against a storm of input: no crash, no hang, never an illegal board.
+class EventStorm : public e2e::GameFixture {
+protected:
+    QProcessEnvironment gameEnvironment() const override { return audio.environment(); }
+
+    bool gameIsRunning();
+    // How the game ended, when it has.
+    std::string describeEnd();
+    bool soundWasPlayed() const { return audio.size() > 0; }
+    QString sendBurst(const std::vector<Action>& burst, const ScreenPlaces& places, StormTally& tally);
+    QString comeToRest(std::mt19937& answers, StormTally& tally);
+    QString proveAnswering();
+    QString checkBoard(StormTally& tally, std::chrono::milliseconds drain);
+
+private:
+    std::optional<QImage> stillScreen(Clock::time_point deadline);
+    std::optional<QPoint> pointer();
+    int openPopups();
+    bool windowUp(const QString& title, QPoint& middle);
+
+    QuietWindowManager windowManager;
+    e2e::DiskAudio audio;
+    bool gameEnded = false;
+};
+
+bool EventStorm::gameIsRunning()
+{
+    gameEnded = gameEnded || game().waitForExit(std::chrono::milliseconds(0)) || game().processId() == 0;
+    return !gameEnded;
+}
+
+std::string EventStorm::describeEnd()
+{
+    if (!gameEnded)
+        return {};
+    if (!game().exitedNormally())
+        return "; the game crashed";
+    return "; the game exited with status " + std::to_string(game().exitCode());
+}
+
+std::optional<QPoint> EventStorm::pointer()
+{
+    const QString shell = QString::fromLatin1(desktop().run("xdotool", {"getmouselocation", "--shell"}).output);
+    const QRegularExpressionMatch x = QRegularExpression(QStringLiteral("X=(\\d+)")).match(shell);
+    const QRegularExpressionMatch y = QRegularExpression(QStringLiteral("Y=(\\d+)")).match(shell);
+    if (!x.hasMatch() || !y.hasMatch())
+        return std::nullopt;
+    return QPoint(x.captured(1).toInt(), y.captured(1).toInt());
+}
+
+QString EventStorm::sendBurst(const std::vector<Action>& burst, const ScreenPlaces& places, StormTally& tally)
+{
+    const std::optional<QPoint> from = pointer();
+    if (!from)
+        return QStringLiteral("xdotool could not tell where the pointer is");
+    const QStringList commands = burstCommands(burst, places, *from);
+    const Clock::time_point start = Clock::now();
+    const e2e::ToolResult sent = desktop().run("xdotool", commands);
+    tally.countBurst(burst, since<std::chrono::microseconds>(start));
+    if (sent.exitCode != 0)
+        return QStringLiteral("xdotool failed on: ") + commands.join(QLatin1Char(' '));
+    return {};
+}
+
+std::optional<QImage> EventStorm::stillScreen(Clock::time_point deadline)
+{
+    QImage before = desktop().screenshot();
+    Clock::time_point taken = Clock::now();
+    for (;;) {
+        std::this_thread::sleep_until(taken + stillInterval);
+        QImage now = desktop().screenshot();
+        taken = Clock::now();
+        if (now == before)
+            return now;
+        if (taken >= deadline)
+            return std::nullopt;
+        before = std::move(now);
+    }
+}
+
+// Popup menus are windows of the game without a title of their own.
+int EventStorm::openPopups()
+{
+    const QByteArray found =
+        desktop().run("xdotool", {"search", "--onlyvisible", "--class", "^gelumpa$"}).output.trimmed();
+    const int windows = found.isEmpty() ? 0 : static_cast<int>(found.count('\n')) + 1;
+    return windows - 1;
+}
+
+bool EventStorm::windowUp(const QString& title, QPoint& middle)
+{
+    const QList<e2e::WindowId> windows = desktop().visibleWindows(title);
+    if (windows.isEmpty())
+        return false;
+    middle = desktop().geometry(windows.first()).center();
+    return true;
+}
+
+// Answers what the burst left open, until the screen stands still with nothing but the main
+// window on it: the level question at random, the picture windows by a click, menus by Escape.
+QString EventStorm::comeToRest(std::mt19937& answers, StormTally& tally)
+{
+    const Clock::time_point deadline = Clock::now() + restTimeout;
+    for (;;) {
+        if (!gameIsRunning())
+            return QStringLiteral("the game process has ended");
+        if (!stillScreen(deadline))
+            return QStringLiteral("the screen did not stand still within %1 s").arg(restTimeout.count() / 1000);
+        if (!gameIsRunning())
+            return QStringLiteral("the game process has ended");
+        if (Clock::now() >= deadline)
+            return QStringLiteral("no rest within %1 s; windows: %2")
+                .arg(restTimeout.count() / 1000)
+                .arg(desktop().visibleWindowTitles().join(QLatin1Char(' ')));
+        QPoint middle;
+        if (!desktop().visibleWindows(exitQuestionTitle).isEmpty())
+            return QStringLiteral("the exit question came up: the storm never asks to leave");
+        if (!desktop().visibleWindows(e2e::restartQuestionTitle).isEmpty()) {
+            const bool yes = std::bernoulli_distribution(0.5)(answers);
+            if (!game().answerQuestion(e2e::restartQuestionTitle, yes ? "Return" : "Escape"))
+                return QStringLiteral("the level question did not go away when answered");
+            tally.countQuestion(yes);
+        } else if (windowUp(e2e::endWindowTitle, middle)) {
+            tally.countEndWindow();
+            desktop().click(middle);
+        } else if (windowUp(e2e::aboutWindowTitle, middle)) {
+            tally.countAboutWindow();
+            desktop().click(middle);
+        } else if (openPopups() > 0) {
+            desktop().keys({"Escape"});
+        } else {
+            return {};
+        }
+    }
+}
+
+// The window answers when a menu opens on its access key and closes again on Escape.
+QString EventStorm::proveAnswering()
+{
+    try {
+        desktop().activate(game().mainWindow());
+    } catch (const std::exception& error) {
+        return QString::fromLatin1(error.what());
+    }
+    const Clock::time_point deadline = Clock::now() + answerTimeout;
+    const std::optional<QImage> atRest = stillScreen(deadline);
+    if (!atRest)
+        return QStringLiteral("the screen did not stand still before the menu check");
+    desktop().keys({"alt+g"});
+    if (!e2e::waitUntil(answerTimeout, [&] { return desktop().screenshot() != *atRest; }))
+        return QStringLiteral("the \"Game Menu\" did not open on alt+g within %1 s").arg(answerTimeout.count() / 1000);
+    desktop().keys({"Escape"});
+    if (!e2e::waitUntil(answerTimeout, [&] { return desktop().screenshot() == *atRest; }))
+        return QStringLiteral("the window did not return to its rest after Escape within %1 s")
+            .arg(answerTimeout.count() / 1000);
+    return {};
+}
+
+QString EventStorm::checkBoard(StormTally& tally, std::chrono::milliseconds drain)
+{
+    const e2e::BoardSeen seen = game().currentBoard();
+    QString problems;
+    for (const std::string& problem : illegalities(seen.board))
+        problems += QString::fromStdString(problem) + QLatin1Char('\n');
+    if (!seen.inexactCells.empty()) {
+        problems += QStringLiteral("cells not drawn exactly as their picture:");
+        for (const int cell : seen.inexactCells)
+            problems += QLatin1Char(' ') + QString::number(cell);
+        problems += QLatin1Char('\n');
+    }
+    if (!problems.isEmpty())
+        return QStringLiteral("illegal board:\n") + problems + QString::fromStdString(e2e::describe(seen.board));
+    tally.countRest(seen.board, drain);
+    return {};
+}
+
+TEST_F(EventStorm, burstsOfClicksAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBoard)
+{
+    const auto seed = static_cast<std::uint32_t>(settingFromEnvironment("GELUMPA_STORM_SEED", defaultSeed));
+    const std::int64_t events = settingFromEnvironment("GELUMPA_STORM_EVENTS", defaultEvents);
+    std::cout << "storm seed " << seed << ", " << events
+              << " events (set GELUMPA_STORM_SEED and GELUMPA_STORM_EVENTS to change them)" << std::endl;
+
+    e2e::Board dealt;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
+    const ScreenPlaces places{game().clientOrigin(), game().mainWindowGeometry().center()};
+
+    const Clock::time_point start = Clock::now();
+    StormScript script(seed);
+    // The answers have their own generator, so the bursts stay the same whatever is asked.
+    std::mt19937 answers(seed + 1);
+    StormTally tally;
+    QString failure;
+    while (failure.isEmpty() && tally.eventsSent() < events) {
+        failure = sendBurst(script.nextBurst(), places, tally);
+        const Clock::time_point sent = Clock::now();
+        if (failure.isEmpty())
+            failure = comeToRest(answers, tally);
+        const auto drain = since<std::chrono::milliseconds>(sent);
+        if (failure.isEmpty())
+            failure = proveAnswering();
+        if (failure.isEmpty())
+            failure = checkBoard(tally, drain);
+    }
+    tally.print(std::cout, seed, since<std::chrono::seconds>(start));
+    if (failure.isEmpty() && !gameIsRunning())
+        failure = QStringLiteral("the game ended after the last checkpoint");
+    if (!failure.isEmpty())
+        keepScreenshot(QStringLiteral("burst-%1").arg(tally.burstCount()));
+    ASSERT_TRUE(failure.isEmpty()) << "seed " << seed << ", burst " << tally.burstCount() << ": "
+                                   << failure.toStdString() << describeEnd();
+    EXPECT_TRUE(soundWasPlayed()) << "no sound reached the disk audio driver: the storm ran without re-entry";
+}
+
+} // namespace
+} // namespace storm
