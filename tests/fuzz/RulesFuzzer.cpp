@@ -1,0 +1,40 @@
+// The rules' fuzz target: every input is a play script, played on a freshly loaded game.
+#include <cstdint>
+#include <cstdio>
+#include <span>
+
+#include <gtest/gtest.h>
+
+#include "tests/fuzz/ScriptedPlayer.h"
+
+namespace {
+
+// The recording toolkit reports a call the rules should never make (a picture store
+// outside 1..5, a cell outside the board) as a test failure; here it stops the process,
+// so that libFuzzer keeps the input.
+class StopOnFailure final : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestPartResult(const ::testing::TestPartResult& result) override
+    {
+        if (!result.failed())
+            return;
+        std::fprintf(stderr, "\nThe rules misused the toolkit: %s\n", result.message());
+        std::fflush(stderr);
+        __builtin_trap();
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // GoogleTest owns its listeners and deletes them itself.
+    ::testing::UnitTest::GetInstance()->listeners().Append(new StopOnFailure);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    gelumpa::fuzz::ScriptedPlayer(std::span(data, size)).play();
+    return 0;
+}
