@@ -6,6 +6,7 @@
 #include "Waiting.h"
 
 #include <chrono>
+#include <optional>
 
 namespace e2e {
 namespace {
@@ -33,10 +34,9 @@ protected:
             << "xdotool " << xdotoolArguments.join(QLatin1Char(' ')).toStdString();
     }
 
-    // A piece the about window (when open) does not hide, of a group that the click marks.
+    // A piece the about window, when open, does not hide; without it, one of the largest group.
     int freeCell(const Board& board)
     {
-        const std::optional<WindowId> about = desktop().waitForWindow(aboutWindowTitle, std::chrono::milliseconds(0));
         return about ? firstPieceClearOf(board, desktop().geometry(*about)) : largestGroup(board).front();
     }
 
@@ -60,15 +60,16 @@ protected:
     {
         const std::optional<QPoint> close = desktop().closeButton(game().mainWindow());
         ASSERT_TRUE(close) << "no close button in the main window's title bar";
-        ASSERT_NO_FATAL_FAILURE(sendTogether(clickOn(freeCell(board)) + QStringList{
-            QStringLiteral("mousemove"), QString::number(close->x()), QString::number(close->y()),
-            QStringLiteral("click"), QStringLiteral("1")}));
+        const QStringList closeClick{QStringLiteral("mousemove"), QString::number(close->x()),
+                                     QString::number(close->y()), QStringLiteral("click"), QStringLiteral("1")};
+        ASSERT_NO_FATAL_FAILURE(sendTogether(clickOn(freeCell(board)) + closeClick));
     }
 
     void openAboutWithItsTune()
     {
         game().about();
-        ASSERT_TRUE(desktop().waitForWindow(aboutWindowTitle, shortWait)) << "no about window";
+        about = desktop().waitForWindow(aboutWindowTitle, shortWait);
+        ASSERT_TRUE(about) << "no about window";
         ASSERT_TRUE(waitUntil(shortWait, [this] { return audio.holdsSound(); })) << "the about tune was not heard";
     }
 
@@ -84,6 +85,7 @@ protected:
     }
 
     DiskAudio audio;
+    std::optional<WindowId> about;
 };
 
 TEST_F(LeavingDuringSound, theExitCommandQueuedBehindAMarkEndsTheGameWithStatusZero)
