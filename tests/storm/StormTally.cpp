@@ -78,7 +78,8 @@ void StormTally::print(std::ostream& out, std::uint32_t seed, std::chrono::secon
     if (bursts > 0 && checkpoints > 0)
         out << "  queueing: " << xEvents << " X events, " << queueingTime.count() / bursts
             << " us per burst on average; the game took " << drainTime.count() / checkpoints
-            << " ms per burst on average to come to rest\n";
+            << " ms per burst on average to come to rest; in " << busyAfterQueueing << " of " << bursts
+            << " bursts it was still at work when the whole burst had been queued\n";
     out << "  deals seen: at least " << dealsSeen << "; games ended: " << endWindows
         << " end-of-game windows met at rest, " << endedBoardsSeen << " boards without a move seen\n";
     out << "  removals seen: at least " << removalsSeen << " (" << piecesSeenRemoved << " pieces)\n";

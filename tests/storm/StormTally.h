@@ -18,6 +18,8 @@ public:
     void countBurst(const std::vector<Action>& burst, std::chrono::microseconds queueing);
     // A board at rest after a burst, compared with the one at the checkpoint before.
     void countRest(const e2e::Board& board, std::chrono::milliseconds drain);
+    // Whether the game was still at work on a burst when xdotool had queued all of it.
+    void countHandling(bool stillBusy) { busyAfterQueueing += stillBusy ? 1 : 0; }
     void countQuestion(bool yes) { ++(yes ? yesAnswers : noAnswers); }
     void countEndWindow() { ++endWindows; }
     void countAboutWindow() { ++aboutWindows; }
@@ -33,6 +35,7 @@ private:
     std::chrono::microseconds queueingTime{};
     std::chrono::milliseconds drainTime{};
     int bursts = 0;
+    int busyAfterQueueing = 0;
     int checkpoints = 0;
     int dealsSeen = 0;
     int endedBoardsSeen = 0;

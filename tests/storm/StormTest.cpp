@@ -64,25 +64,26 @@ protected:
     QString checkBoard(StormTally& tally, std::chrono::milliseconds drain);
 
 private:
-    std::optional<QImage> stillScreen(Clock::time_point deadline);
+    // The screen once two screenshots a moment apart are equal; `changed` tells whether it
+    // changed meanwhile.
+    std::optional<QImage> stillScreen(Clock::time_point deadline, bool* changed = nullptr);
     std::optional<QPoint> pointer();
     int openPopups();
     bool windowUp(const QString& title, QPoint& middle);
 
     QuietWindowManager windowManager;
     e2e::DiskAudio audio;
-    bool gameEnded = false;
 };
 
+// Looks without waiting for the end, so the harness still reports an end as a fault.
 bool EventStorm::gameIsRunning()
 {
-    gameEnded = gameEnded || game().waitForExit(std::chrono::milliseconds(0)) || game().processId() == 0;
-    return !gameEnded;
+    return !game().hasEnded();
 }
 
 std::string EventStorm::describeEnd()
 {
-    if (!gameEnded)
+    if (!game().hasEnded())
         return {};
     if (!game().exitedNormally())
         return "; the game crashed";
@@ -113,7 +114,7 @@ QString EventStorm::sendBurst(const std::vector<Action>& burst, const ScreenPlac
     return {};
 }
 
-std::optional<QImage> EventStorm::stillScreen(Clock::time_point deadline)
+std::optional<QImage> EventStorm::stillScreen(Clock::time_point deadline, bool* changed)
 {
     QImage before = desktop().screenshot();
     Clock::time_point taken = Clock::now();
@@ -123,6 +124,8 @@ std::optional<QImage> EventStorm::stillScreen(Clock::time_point deadline)
         taken = Clock::now();
         if (now == before)
             return now;
+        if (changed)
+            *changed = true;
         if (taken >= deadline)
             return std::nullopt;
         before = std::move(now);
@@ -152,10 +155,17 @@ bool EventStorm::windowUp(const QString& title, QPoint& middle)
 QString EventStorm::comeToRest(std::mt19937& answers, StormTally& tally)
 {
     const Clock::time_point deadline = Clock::now() + restTimeout;
+    // Right after the burst was queued: a screen that still changes shows the game at work.
+    bool busy = false;
+    bool* firstLook = &busy;
     for (;;) {
         if (!gameIsRunning())
             return QStringLiteral("the game process has ended");
-        if (!stillScreen(deadline))
+        const bool still = stillScreen(deadline, firstLook).has_value();
+        if (firstLook == &busy)
+            tally.countHandling(busy);
+        firstLook = nullptr;
+        if (!still)
             return QStringLiteral("the screen did not stand still within %1 s").arg(restTimeout.count() / 1000);
         if (!gameIsRunning())
             return QStringLiteral("the game process has ended");
@@ -252,6 +262,8 @@ TEST_F(EventStorm, burstsOfClicksAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBo
             failure = proveAnswering();
         if (failure.isEmpty())
             failure = checkBoard(tally, drain);
+        if (const std::string reports = game().sanitizerReports(); failure.isEmpty() && !reports.empty())
+            failure = QStringLiteral("the sanitizers reported in the game:\n") + QString::fromStdString(reports);
     }
     tally.print(std::cout, seed, since<std::chrono::seconds>(start));
     if (failure.isEmpty() && !gameIsRunning())
