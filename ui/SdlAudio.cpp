@@ -30,7 +30,8 @@ SdlAudio::~SdlAudio()
 
 void SdlAudio::play(std::span<const std::uint8_t> waveImage)
 {
-    if (waveImage.empty() || !loadLibrary())
+    // Once SDL's audio has failed to start, no recording is decoded in vain at every click.
+    if (waveImage.empty() || !loadLibrary() || stage == Stage::Unavailable)
         return;
     SDL_AudioSpec spec{};
     Uint8* samples = nullptr;

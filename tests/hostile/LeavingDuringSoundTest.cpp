@@ -3,15 +3,19 @@
 #include "DiskAudio.h"
 #include "ExpectedPlay.h"
 #include "GameFixture.h"
+#include "PiecePicture.h"
 #include "Waiting.h"
 
 #include <chrono>
 #include <optional>
+#include <vector>
 
 namespace e2e {
 namespace {
 
 constexpr std::chrono::milliseconds exitDeadline{10000};
+// More than the window manager's title bar and border, around a window's inside.
+constexpr int titleBarRoom = 32;
 
 // Protects both ways out when they arrive inside a sound's event pumping: status 0, every
 // window gone, whether or not the about window and its tune are there too.
@@ -34,10 +38,29 @@ protected:
             << "xdotool " << xdotoolArguments.join(QLatin1Char(' ')).toStdString();
     }
 
-    // A piece the about window, when open, does not hide; without it, one of the largest group.
-    int freeCell(const Board& board)
+    // The first piece the about window, when open, does not hide: one in the top rows, as a rule,
+    // where the exit question, centred on the main window, does not hide it either.
+    int freeCell(const Board& board) { return firstPieceClearOf(board, frameOf(about)); }
+
+    // Where a window lies on the screen, its title bar included; nowhere for no window.
+    QRect frameOf(const std::optional<WindowId>& window)
     {
-        return about ? firstPieceClearOf(board, desktop().geometry(*about)) : largestGroup(board).front();
+        return window ? desktop().geometry(*window).adjusted(-titleBarRoom, -titleBarRoom, 0, 0) : QRect();
+    }
+
+    // The pieces of the group at `cell` that neither the about window nor the question (its title
+    // bar included) hides.
+    std::vector<int> visiblePart(const Board& board, int cell, WindowId question)
+    {
+        const QRect questionFrame = frameOf(question);
+        const QRect aboutFrame = frameOf(about);
+        std::vector<int> seen;
+        for (const int member : groupAt(board, cell)) {
+            const QRect area(game().clientOrigin() + cellCorner(member), QSize(pieceSize, pieceSize));
+            if (!area.intersects(questionFrame) && !area.intersects(aboutFrame))
+                seen.push_back(member);
+        }
+        return seen;
     }
 
     // The exit command's keys, at once after the click; the question finds the click handled.
@@ -48,9 +71,14 @@ protected:
                                    QStringLiteral("alt+h"), QStringLiteral("Left"),   QStringLiteral("Left"),
                                    QStringLiteral("x")};
         ASSERT_NO_FATAL_FAILURE(sendTogether(clickOn(cell) + exitKeys));
-        ASSERT_TRUE(desktop().waitForWindow(exitQuestionTitle, shortWait))
-            << "no exit question; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
-        EXPECT_TRUE(game().currentBoard().board.highlighted[cell]) << "the click on cell " << cell << " was lost";
+        const std::optional<WindowId> question = desktop().waitForWindow(exitQuestionTitle, shortWait);
+        ASSERT_TRUE(question) << "no exit question; windows: "
+                              << desktop().visibleWindowTitles().join(' ').toStdString();
+        const std::vector<int> seen = visiblePart(board, cell, *question);
+        ASSERT_FALSE(seen.empty()) << "the windows hide the whole group at cell " << cell;
+        const Board shown = game().currentBoard().board;
+        for (const int member : seen)
+            EXPECT_TRUE(shown.highlighted[member]) << "the click on cell " << cell << " was lost\n" << describe(shown);
         ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
             << "no exit question; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
     }
