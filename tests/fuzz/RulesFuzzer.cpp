@@ -1,6 +1,7 @@
 // The rules' fuzz target: every input is a play script, played on a freshly loaded game.
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <span>
 
 #include <gtest/gtest.h>
@@ -18,7 +19,8 @@ public:
     {
         if (!result.failed())
             return;
-        std::fprintf(stderr, "\nThe rules misused the toolkit: %s\n", result.message());
+        std::fprintf(stderr, "\nThe rules misused the toolkit, %s:%d:\n%s\n", result.file_name(), result.line_number(),
+            result.message());
         std::fflush(stderr);
         __builtin_trap();
     }
@@ -28,8 +30,11 @@ public:
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // GoogleTest owns its listeners and deletes them itself.
-    ::testing::UnitTest::GetInstance()->listeners().Append(new StopOnFailure);
+    auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
+    // GoogleTest's own printer would report the failure a second time; the released printer is ours to delete.
+    const std::unique_ptr<::testing::TestEventListener> printer(listeners.Release(listeners.default_result_printer()));
+    // GoogleTest owns the listeners it holds and deletes them itself.
+    listeners.Append(new StopOnFailure);
     return 0;
 }
 
