@@ -20,6 +20,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace storm {
 namespace {
@@ -33,8 +34,6 @@ constexpr std::chrono::milliseconds restTimeout{60000};
 constexpr std::chrono::milliseconds answerTimeout{20000};
 // Two screenshots this far apart that are equal make a still screen.
 constexpr std::chrono::milliseconds stillInterval{150};
-
-const QString exitQuestionTitle = QStringLiteral("^I will miss u, honey !!$");
 
 std::int64_t settingFromEnvironment(const char* name, std::int64_t fallback)
 {
@@ -155,16 +154,19 @@ bool EventStorm::windowUp(const QString& title, QPoint& middle)
 QString EventStorm::comeToRest(std::mt19937& answers, StormTally& tally)
 {
     const Clock::time_point deadline = Clock::now() + restTimeout;
-    // Right after the burst was queued: a screen that still changes shows the game at work.
-    bool busy = false;
-    bool* firstLook = &busy;
+    bool firstLook = true;
+    // A picture window under the other one may take two clicks; it is counted once.
+    bool endWindowMet = false;
+    bool aboutWindowMet = false;
     for (;;) {
         if (!gameIsRunning())
             return QStringLiteral("the game process has ended");
-        const bool still = stillScreen(deadline, firstLook).has_value();
-        if (firstLook == &busy)
-            tally.countHandling(busy);
-        firstLook = nullptr;
+        bool changed = false;
+        const bool still = stillScreen(deadline, &changed).has_value();
+        // The first look comes right after the burst was queued: a screen that still changes
+        // shows the game at work on it.
+        if (std::exchange(firstLook, false))
+            tally.countHandling(changed);
         if (!still)
             return QStringLiteral("the screen did not stand still within %1 s").arg(restTimeout.count() / 1000);
         if (!gameIsRunning())
@@ -174,7 +176,7 @@ QString EventStorm::comeToRest(std::mt19937& answers, StormTally& tally)
                 .arg(restTimeout.count() / 1000)
                 .arg(desktop().visibleWindowTitles().join(QLatin1Char(' ')));
         QPoint middle;
-        if (!desktop().visibleWindows(exitQuestionTitle).isEmpty())
+        if (!desktop().visibleWindows(e2e::exitQuestionTitle).isEmpty())
             return QStringLiteral("the exit question came up: the storm never asks to leave");
         if (!desktop().visibleWindows(e2e::restartQuestionTitle).isEmpty()) {
             const bool yes = std::bernoulli_distribution(0.5)(answers);
@@ -182,10 +184,12 @@ QString EventStorm::comeToRest(std::mt19937& answers, StormTally& tally)
                 return QStringLiteral("the level question did not go away when answered");
             tally.countQuestion(yes);
         } else if (windowUp(e2e::endWindowTitle, middle)) {
-            tally.countEndWindow();
+            if (!std::exchange(endWindowMet, true))
+                tally.countEndWindow();
             desktop().click(middle);
         } else if (windowUp(e2e::aboutWindowTitle, middle)) {
-            tally.countAboutWindow();
+            if (!std::exchange(aboutWindowMet, true))
+                tally.countAboutWindow();
             desktop().click(middle);
         } else if (openPopups() > 0) {
             desktop().keys({"Escape"});
