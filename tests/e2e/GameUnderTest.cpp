@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <optional>
 #include <stdexcept>
 
@@ -22,6 +23,7 @@ constexpr std::chrono::milliseconds windowTimeout{20000};
 constexpr std::chrono::milliseconds reportTimeout{10000};
 constexpr std::chrono::milliseconds killTimeout{5000};
 const QString sanitizerLogName = QStringLiteral("sanitizer");
+const QString errorOutputName = QStringLiteral("stderr");
 constexpr int frameSize = 337;
 constexpr int frameWidth = 3;
 constexpr QPoint frameCorner{16, 8};
@@ -90,7 +92,8 @@ GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnviro
     env.insert(extra);
     sendSanitizerReportsTo(env, runtimeDirectory.filePath(sanitizerLogName));
     process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    process.setStandardErrorFile(runtimeDirectory.filePath(errorOutputName));
     dieWithParent(process);
     process.start(qEnvironmentVariable("GELUMPA_BINARY"), {});
     if (!process.waitForStarted(static_cast<int>(windowTimeout.count())))
@@ -109,6 +112,7 @@ GameUnderTest::~GameUnderTest()
         }
     }
     checkForFaults();
+    std::cerr << errorOutput().toStdString();
 }
 
 void GameUnderTest::waitForMainWindow()
@@ -229,6 +233,12 @@ bool GameUnderTest::hasEnded() const
     return process.state() == QProcess::NotRunning || process.waitForFinished(0);
 }
 
+QByteArray GameUnderTest::errorOutput() const
+{
+    QFile output(runtimeDirectory.filePath(errorOutputName));
+    return output.open(QIODevice::ReadOnly) ? output.readAll() : QByteArray();
+}
+
 std::string GameUnderTest::sanitizerReports() const
 {
     std::string reports;
@@ -238,6 +248,12 @@ std::string GameUnderTest::sanitizerReports() const
         if (log.open(QIODevice::ReadOnly))
             reports += log.readAll().toStdString();
     }
+    // GCC's UndefinedBehaviorSanitizer ignores log_path when AddressSanitizer is linked in too
+    // and writes its report to the standard error output.
+    const QByteArray errors = errorOutput();
+    const qsizetype undefined = errors.indexOf(": runtime error: ");
+    if (undefined >= 0)
+        reports += errors.mid(errors.lastIndexOf('\n', undefined) + 1).toStdString();
     return reports;
 }
 

@@ -82,11 +82,13 @@ public:
 
 private:
     void typeInMenus(const QStringList& keys) const;
+    QByteArray errorOutput() const;
     std::string faults() const;
 
     const VirtualDesktop& desktop;
-    // The game's own runtime directory, as a desktop session would give it one; the sanitizers
-    // write their reports there too, since the game's end by std::_Exit leaves no other trace.
+    // The game's own runtime directory, as a desktop session would give it one. The sanitizers'
+    // reports and the game's standard error output are kept there to be read; the destructor
+    // passes the output on to the test's.
     QTemporaryDir runtimeDirectory;
     // Mutable because looking whether the game has ended collects its exit status.
     mutable QProcess process;
