@@ -1,0 +1,38 @@
+// The harness's own watch over the game: an end nobody waited for is a failure of the test,
+// with what the sanitizers wrote about it when the game is built with them.
+#include "GameFixture.h"
+#include "Waiting.h"
+
+#include <gtest/gtest-spi.h>
+
+#include <csignal>
+
+namespace e2e {
+namespace {
+
+// Protects the verdict on a game that dies under a test: without it a crash in the middle of
+// a test that waits for nothing more would pass unnoticed.
+class Harness : public GameFixture {};
+
+TEST_F(Harness, aGameThatDiesWhileTheTestExpectsItToRunFailsTheTestWithTheSanitizersReport)
+{
+    ASSERT_EQ(::kill(static_cast<pid_t>(game().processId()), SIGSEGV), 0);
+    ASSERT_TRUE(waitUntil(shortWait, [this] { return game().hasEnded(); })) << "the game outlived SIGSEGV";
+    EXPECT_NONFATAL_FAILURE(game().checkForFaults(), "while the test expected it to run");
+#if defined(__SANITIZE_ADDRESS__)
+    EXPECT_NE(game().sanitizerReports().find("AddressSanitizer: SEGV"), std::string::npos)
+        << "no report in:\n" << game().sanitizerReports();
+#endif
+}
+
+TEST_F(Harness, aGameThatEndsWhileTheTestWaitsForItsEndIsNoFault)
+{
+    game().exitCommand();
+    ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")));
+    ASSERT_TRUE(game().waitForExit(shortWait));
+    EXPECT_EQ(game().exitCode(), 0);
+    EXPECT_EQ(game().sanitizerReports(), "");
+}
+
+} // namespace
+} // namespace e2e
