@@ -32,6 +32,8 @@ constexpr std::int64_t defaultEvents = 3500;
 // A slow sanitizer build on a busy machine still drains a burst in a few seconds.
 constexpr std::chrono::milliseconds restTimeout{60000};
 constexpr std::chrono::milliseconds answerTimeout{20000};
+// A long storm tells how far it has come.
+constexpr int progressEvery = 100;
 // Two screenshots this far apart that are equal make a still screen.
 constexpr std::chrono::milliseconds stillInterval{150};
 
@@ -68,7 +70,8 @@ private:
     std::optional<QImage> stillScreen(Clock::time_point deadline, bool* changed = nullptr);
     std::optional<QPoint> pointer();
     int openPopups();
-    bool windowUp(const QString& title, QPoint& middle);
+    std::optional<e2e::WindowId> windowUp(const QString& title);
+    QString clickAway(e2e::WindowId window);
 
     QuietWindowManager windowManager;
     e2e::DiskAudio audio;
@@ -140,13 +143,25 @@ int EventStorm::openPopups()
     return windows - 1;
 }
 
-bool EventStorm::windowUp(const QString& title, QPoint& middle)
+std::optional<e2e::WindowId> EventStorm::windowUp(const QString& title)
 {
     const QList<e2e::WindowId> windows = desktop().visibleWindows(title);
     if (windows.isEmpty())
-        return false;
-    middle = desktop().geometry(windows.first()).center();
-    return true;
+        return std::nullopt;
+    return windows.first();
+}
+
+// A picture window stays open behind the main window once that is activated, and the about
+// window, smaller than the main window, is then hidden whole: it is brought to the front first.
+QString EventStorm::clickAway(e2e::WindowId window)
+{
+    try {
+        desktop().activate(window);
+    } catch (const std::exception& error) {
+        return QString::fromLatin1(error.what());
+    }
+    desktop().click(desktop().geometry(window).center());
+    return {};
 }
 
 // Answers what the burst left open, until the screen stands still with nothing but the main
@@ -155,7 +170,7 @@ QString EventStorm::comeToRest(std::mt19937& answers, StormTally& tally)
 {
     const Clock::time_point deadline = Clock::now() + restTimeout;
     bool firstLook = true;
-    // A picture window under the other one may take two clicks; it is counted once.
+    // A picture window that does not go at once is counted once.
     bool endWindowMet = false;
     bool aboutWindowMet = false;
     for (;;) {
@@ -175,7 +190,6 @@ QString EventStorm::comeToRest(std::mt19937& answers, StormTally& tally)
             return QStringLiteral("no rest within %1 s; windows: %2")
                 .arg(restTimeout.count() / 1000)
                 .arg(desktop().visibleWindowTitles().join(QLatin1Char(' ')));
-        QPoint middle;
         if (!desktop().visibleWindows(e2e::exitQuestionTitle).isEmpty())
             return QStringLiteral("the exit question came up: the storm never asks to leave");
         if (!desktop().visibleWindows(e2e::restartQuestionTitle).isEmpty()) {
@@ -183,14 +197,16 @@ QString EventStorm::comeToRest(std::mt19937& answers, StormTally& tally)
             if (!game().answerQuestion(e2e::restartQuestionTitle, yes ? "Return" : "Escape"))
                 return QStringLiteral("the level question did not go away when answered");
             tally.countQuestion(yes);
-        } else if (windowUp(e2e::endWindowTitle, middle)) {
+        } else if (const auto end = windowUp(e2e::endWindowTitle)) {
             if (!std::exchange(endWindowMet, true))
                 tally.countEndWindow();
-            desktop().click(middle);
-        } else if (windowUp(e2e::aboutWindowTitle, middle)) {
+            if (const QString failure = clickAway(*end); !failure.isEmpty())
+                return failure;
+        } else if (const auto about = windowUp(e2e::aboutWindowTitle)) {
             if (!std::exchange(aboutWindowMet, true))
                 tally.countAboutWindow();
-            desktop().click(middle);
+            if (const QString failure = clickAway(*about); !failure.isEmpty())
+                return failure;
         } else if (openPopups() > 0) {
             desktop().keys({"Escape"});
         } else {
@@ -268,6 +284,9 @@ TEST_F(EventStorm, burstsOfClicksAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBo
             failure = checkBoard(tally, drain);
         if (const std::string reports = game().sanitizerReports(); failure.isEmpty() && !reports.empty())
             failure = QStringLiteral("the sanitizers reported in the game:\n") + QString::fromStdString(reports);
+        if (tally.burstCount() % progressEvery == 0)
+            std::cout << "burst " << tally.burstCount() << ": " << tally.eventsSent() << " events sent, "
+                      << since<std::chrono::seconds>(start).count() << " s" << std::endl;
     }
     tally.print(std::cout, seed, since<std::chrono::seconds>(start));
     if (failure.isEmpty() && !gameIsRunning())
