@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -51,6 +53,15 @@ long cpuTicks(qint64 processId)
     long system = 0;
     fields >> user >> system;
     return user + system;
+}
+
+void confirmExitWithStatusZero(GameUnderTest& game, const VirtualDesktop& desktop)
+{
+    ASSERT_TRUE(game.answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
+        << "no exit question; windows: " << desktop.visibleWindowTitles().join(' ').toStdString();
+    ASSERT_TRUE(game.waitForExit(std::chrono::seconds(10))) << "the game did not end after OK";
+    EXPECT_TRUE(game.exitedNormally());
+    EXPECT_EQ(game.exitCode(), 0);
 }
 
 } // namespace e2e

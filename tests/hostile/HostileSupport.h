@@ -1,8 +1,10 @@
 // What the hostile-environment tests look at besides the screen: which files the game
 // holds open, whether a capture holds sound, how much CPU time the game has used, and
-// how long the game took to show what a click asked for.
+// how long the game took to show what a click asked for; and the way out they all end with.
 #pragma once
 
+#include "GameUnderTest.h"
+#include "VirtualDesktop.h"
 #include "Waiting.h"
 
 #include <QString>
@@ -18,6 +20,10 @@ bool holdsOpen(qint64 processId, const QString& path);
 bool fileHoldsSound(const QString& path);
 // The CPU time the process has used so far, in clock ticks.
 long cpuTicks(qint64 processId);
+
+// Answers the exit question, once asked, with OK and checks that the game ends with status 0;
+// call through ASSERT_NO_FATAL_FAILURE.
+void confirmExitWithStatusZero(GameUnderTest& game, const VirtualDesktop& desktop);
 
 // How long the condition took to hold, or nothing when it did not hold within the timeout.
 template <typename Condition>

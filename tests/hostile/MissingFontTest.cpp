@@ -2,6 +2,7 @@
 // face it would take in its place: a font configuration offering one other face, or none.
 #include "ExpectedPlay.h"
 #include "GameFixture.h"
+#include "HostileSupport.h"
 #include "PiecePicture.h"
 #include "ScreenArea.h"
 
@@ -95,11 +96,7 @@ protected:
         EXPECT_GT(written, 0) << "nothing is written on the panel";
 
         game().exitCommand();
-        ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
-            << "no exit question; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
-        ASSERT_TRUE(game().waitForExit(shortWait)) << "the game did not end after OK";
-        EXPECT_TRUE(game().exitedNormally());
-        EXPECT_EQ(game().exitCode(), 0);
+        ASSERT_NO_FATAL_FAILURE(confirmExitWithStatusZero(game(), desktop()));
     }
 
     QTemporaryDir fontRoot;

@@ -45,11 +45,7 @@ protected:
     void exitWithStatusZero()
     {
         game().exitCommand();
-        ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
-            << "no exit question; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
-        ASSERT_TRUE(game().waitForExit(shortWait)) << "the game did not end after OK";
-        EXPECT_TRUE(game().exitedNormally());
-        EXPECT_EQ(game().exitCode(), 0);
+        ASSERT_NO_FATAL_FAILURE(confirmExitWithStatusZero(game(), desktop()));
     }
 
     void TearDown() override

@@ -2,6 +2,7 @@
 // bar on the screen, the cells that show can be played, and the exit command works.
 #include "ExpectedPlay.h"
 #include "GameUnderTest.h"
+#include "HostileSupport.h"
 #include "PiecePicture.h"
 #include "VirtualDesktop.h"
 #include "Waiting.h"
@@ -140,11 +141,7 @@ protected:
     void exitWithStatusZero()
     {
         menu({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("x")});
-        ASSERT_TRUE(game->answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
-            << "no exit question; windows: " << desktop->visibleWindowTitles().join(' ').toStdString();
-        ASSERT_TRUE(game->waitForExit(shortWait)) << "the game did not end after OK";
-        EXPECT_TRUE(game->exitedNormally());
-        EXPECT_EQ(game->exitCode(), 0);
+        ASSERT_NO_FATAL_FAILURE(confirmExitWithStatusZero(*game, *desktop));
     }
 
     std::unique_ptr<VirtualDesktop> desktop;
