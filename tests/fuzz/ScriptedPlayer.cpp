@@ -131,7 +131,7 @@ void ScriptedPlayer::checkHandler(const Command& command, const Before& before)
     if (!before.soundOn && (tk.soundsLoaded() != before.soundsLoaded || tk.eventRuns() != before.eventRuns))
         broken.emplace_back("a sound played or events ran with sound off");
     const bool dealing = command.action == Action::NewGame || command.action == Action::Level;
-    if (dealing && tk.seeds() != before.seeds && !holdsTwentyOfEachKind())
+    if (dealing && tk.seeds() != before.seeds && !test::holdsTwentyOfEachKind(state()))
         broken.emplace_back("the new deal does not hold 20 pieces of each kind");
     if (!broken.empty())
         fail(describe(command), broken);
@@ -154,23 +154,9 @@ void ScriptedPlayer::checkBetweenEvents()
 {
     if (tk.seeds() == 0)
         return;
-    const GameState& s = state();
-    if (s.gameOver != vbFalse && test::anyEqualPair(s))
-        fail("between events", {"the game ended with a move left"});
-    if (s.gameOver == vbFalse && s.score != 0 && !test::anyEqualPair(s))
-        fail("between events", {"the game goes on after a removal left no move"});
-}
-
-bool ScriptedPlayer::holdsTwentyOfEachKind() const
-{
-    std::array<int, 6> count{};
-    for (std::int16_t i = 1; i <= cellCount; ++i) {
-        const auto kind = state().kind(i);
-        if (kind < 0 || kind > 5)
-            return false;
-        ++count[static_cast<std::size_t>(kind)];
-    }
-    return count == std::array<int, 6>{0, 20, 20, 20, 20, 20};
+    const std::string broken = test::brokenBetweenEvents(state());
+    if (!broken.empty())
+        fail("between events", {broken});
 }
 
 void ScriptedPlayer::fail(const std::string& when, const std::vector<std::string>& broken) const

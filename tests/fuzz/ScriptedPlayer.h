@@ -40,7 +40,6 @@ private:
     void checkHandler(const Command& command, const Before& before);
     void checkBeforeFirstGame(const Command& command);
     void checkBetweenEvents();
-    bool holdsTwentyOfEachKind() const;
     [[noreturn]] void fail(const std::string& when, const std::vector<std::string>& broken) const;
 
     const GameState& state() const { return game.gameState(); }

@@ -178,4 +178,24 @@ std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToo
     return broken;
 }
 
+bool holdsTwentyOfEachKind(const GameState& s)
+{
+    std::array<int, 6> count{};
+    for (std::int16_t i = 1; i <= 100; ++i) {
+        if (s.kind(i) < 0 || s.kind(i) > 5)
+            return false;
+        ++count[static_cast<std::size_t>(s.kind(i))];
+    }
+    return count == std::array<int, 6>{0, 20, 20, 20, 20, 20};
+}
+
+std::string brokenBetweenEvents(const GameState& s)
+{
+    if (s.gameOver != vbFalse && anyEqualPair(s))
+        return "the game ended with a move left";
+    if (s.gameOver == vbFalse && s.score != 0 && !anyEqualPair(s))
+        return "the game goes on after a removal left no move";
+    return {};
+}
+
 } // namespace gelumpa::test

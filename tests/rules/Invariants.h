@@ -17,6 +17,14 @@ std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToo
 // Whether two side-neighbouring cells hold pieces of the same kind: a move is left.
 bool anyEqualPair(const GameState& s);
 
+// Whether the board holds exactly 20 pieces of each kind, as every new deal does.
+bool holdsTwentyOfEachKind(const GameState& s);
+
+// What must hold whenever the event loop takes the next event, though not inside a handler
+// (a removal's sound may let events in before its end test): the game is over exactly when
+// no move is left. Empty when it holds, else the rule broken, in words.
+std::string brokenBetweenEvents(const GameState& s);
+
 // The side neighbours of cell i, by row and column arithmetic.
 struct Neighbours {
     std::array<int, 4> cells{};
