@@ -108,4 +108,16 @@ int countOf(const Board& board, int kind)
     return static_cast<int>(std::count(board.kind.begin() + 1, board.kind.end(), kind));
 }
 
+int firstPieceOutside(const Board& board, const std::vector<std::vector<int>>& groups)
+{
+    for (int cell = 1; cell <= cellCount; ++cell) {
+        const bool taken = std::any_of(groups.begin(), groups.end(), [cell](const std::vector<int>& group) {
+            return std::find(group.begin(), group.end(), cell) != group.end();
+        });
+        if (board.kind[cell] >= 1 && !taken)
+            return cell;
+    }
+    return 0;
+}
+
 } // namespace e2e

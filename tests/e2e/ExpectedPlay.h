@@ -17,6 +17,8 @@ Board withMarked(Board board, const std::vector<int>& group);
 // The group taken away, the pieces above fallen into the holes, empty columns closed up to the left.
 Board afterRemoving(Board board, const std::vector<int>& group);
 bool hasMoveLeft(const Board& board);
+// The first piece in none of the groups, so a click on it marks a group of its own; 0 if none.
+int firstPieceOutside(const Board& board, const std::vector<std::vector<int>>& groups);
 int countOf(const Board& board, int kind);
 
 } // namespace e2e

@@ -73,24 +73,40 @@ void GameFixture::dealNewGame(Board& dealt)
     dealt = seen.board;
 }
 
+void GameFixture::markLargestGroup(const Board& board, std::vector<int>& group)
+{
+    group = largestGroup(board);
+    ASSERT_FALSE(group.empty()) << "the board holds no group of two\n" << describe(board);
+    game().clickCell(group.front());
+    const Board marked = withMarked(board, group);
+    const BoardSeen seen = game().waitForBoard(marked, shortWait);
+    ASSERT_TRUE(seen.matched) << "a click on cell " << group.front() << " did not mark its group\n"
+                              << seen.explain(marked);
+}
+
+void GameFixture::removeMarkedGroup(Board& board, const std::vector<int>& group)
+{
+    game().clickCell(group.back());
+    board = afterRemoving(board, group);
+    const BoardSeen seen = game().waitForBoard(board, shortWait);
+    ASSERT_TRUE(seen.matched) << "a second click on cell " << group.back() << " did not remove the group of "
+                              << group.size() << " and settle the board\n"
+                              << seen.explain(board);
+}
+
 void GameFixture::playToTheEnd(Board& board)
 {
     for (int removal = 1; hasMoveLeft(board); ++removal) {
-        const std::vector<int> group = largestGroup(board);
-        game().clickCell(group.front());
-        const Board marked = withMarked(board, group);
-        const BoardSeen markedSeen = game().waitForBoard(marked, shortWait);
-        ASSERT_TRUE(markedSeen.matched) << "removal " << removal << ", first click on cell " << group.front()
-                                        << " did not mark its group\n"
-                                        << markedSeen.explain(marked);
-        game().clickCell(group.back());
-        board = afterRemoving(board, group);
-        if (!hasMoveLeft(board))
-            break;
-        const BoardSeen settledSeen = game().waitForBoard(board, shortWait);
-        ASSERT_TRUE(settledSeen.matched) << "removal " << removal << ", second click on cell " << group.back()
-                                         << " did not remove the group and settle the board\n"
-                                         << settledSeen.explain(board);
+        SCOPED_TRACE("removal " + std::to_string(removal));
+        std::vector<int> group;
+        ASSERT_NO_FATAL_FAILURE(markLargestGroup(board, group));
+        if (!hasMoveLeft(afterRemoving(board, group))) {
+            // The last removal: the end-of-game window comes up over the settled board.
+            game().clickCell(group.back());
+            board = afterRemoving(board, group);
+            return;
+        }
+        ASSERT_NO_FATAL_FAILURE(removeMarkedGroup(board, group));
     }
 }
 

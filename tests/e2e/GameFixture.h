@@ -32,6 +32,12 @@ protected:
     void keepScreenshot(const QString& label) const;
     // Starts a new game and waits for the dealt board; call through ASSERT_NO_FATAL_FAILURE.
     void dealNewGame(Board& dealt);
+    // Clicks the first cell of the board's largest group and waits until that group shows
+    // marked; call through ASSERT_NO_FATAL_FAILURE.
+    void markLargestGroup(const Board& board, std::vector<int>& group);
+    // Clicks the marked group again and waits until the board shows it taken away and
+    // settled by the rules; call through ASSERT_NO_FATAL_FAILURE.
+    void removeMarkedGroup(Board& board, const std::vector<int>& group);
     // Plays on, removing the largest group each time, and checks that after every click the
     // board shows exactly what the rules make of it, until no move is left. The board after
     // the last removal is left to the caller: the end-of-game window comes up over it.

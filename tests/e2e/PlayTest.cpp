@@ -14,15 +14,6 @@ class Play : public GameFixture {};
 
 constexpr QRgb red = 0xffff0000;
 
-// The first piece outside the group, for a click elsewhere.
-int firstPieceOutside(const Board& board, const std::vector<int>& group)
-{
-    for (int cell = 1; cell <= cellCount; ++cell)
-        if (board.kind[cell] >= 1 && std::find(group.begin(), group.end(), cell) == group.end())
-            return cell;
-    return 0;
-}
-
 TEST_F(Play, aClickMarksExactlyTheConnectedGroupAndAClickElsewhereMovesTheMark)
 {
     Board dealt;
@@ -36,7 +27,7 @@ TEST_F(Play, aClickMarksExactlyTheConnectedGroupAndAClickElsewhereMovesTheMark)
     const BoardSeen seen = game().waitForBoard(marked, shortWait);
     EXPECT_TRUE(seen.matched) << "clicked cell " << clicked << '\n' << seen.explain(marked);
 
-    const int elsewhere = firstPieceOutside(dealt, group);
+    const int elsewhere = firstPieceOutside(dealt, {group});
     game().clickCell(elsewhere);
     const Board moved = withMarked(dealt, groupAt(dealt, elsewhere));
     const BoardSeen movedSeen = game().waitForBoard(moved, shortWait);
@@ -47,19 +38,9 @@ TEST_F(Play, aSecondClickOnTheMarkedGroupRemovesItAndTheBoardSettlesByTheRules)
 {
     Board dealt;
     ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
-    const std::vector<int> group = largestGroup(dealt);
-    ASSERT_FALSE(group.empty()) << "the dealt board holds no group of two\n" << describe(dealt);
-
-    game().clickCell(group.front());
-    const Board marked = withMarked(dealt, group);
-    const BoardSeen markedSeen = game().waitForBoard(marked, shortWait);
-    ASSERT_TRUE(markedSeen.matched) << markedSeen.explain(marked);
-
-    game().clickCell(group.back());
-    const Board settled = afterRemoving(dealt, group);
-    const BoardSeen settledSeen = game().waitForBoard(settled, shortWait);
-    EXPECT_TRUE(settledSeen.matched) << "removed group of " << group.size() << " from cell " << group.back() << '\n'
-                                     << settledSeen.explain(settled);
+    std::vector<int> group;
+    ASSERT_NO_FATAL_FAILURE(markLargestGroup(dealt, group));
+    ASSERT_NO_FATAL_FAILURE(removeMarkedGroup(dealt, group));
 }
 
 TEST_F(Play, aWholeGamePlayedToItsEndShowsTheEndWindowWhichClosesOnAClick)

@@ -7,7 +7,6 @@
 
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -77,18 +76,6 @@ protected:
     SwitchableCapture capture;
 };
 
-// A piece outside the given groups, so each click marks a new group and plays its sound.
-int pieceOutside(const Board& board, const std::vector<std::vector<int>>& groups)
-{
-    for (int cell = 1; cell <= cellCount; ++cell) {
-        const bool taken = std::any_of(groups.begin(), groups.end(), [cell](const std::vector<int>& group) {
-            return std::find(group.begin(), group.end(), cell) != group.end();
-        });
-        if (board.kind[cell] >= 1 && !taken)
-            return cell;
-    }
-    return 0;
-}
 
 TEST_F(FailingAudioDevice, aDeviceLostMidGameIsReopenedAtTheNextSoundAndClosedWhenTheGameIsIdle)
 {
@@ -96,8 +83,8 @@ TEST_F(FailingAudioDevice, aDeviceLostMidGameIsReopenedAtTheNextSoundAndClosedWh
     ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
     const std::vector<int> removed = largestGroup(board);
     ASSERT_FALSE(removed.empty()) << describe(board);
-    const int firstMark = pieceOutside(board, {removed});
-    const int lostMark = pieceOutside(board, {removed, groupAt(board, firstMark)});
+    const int firstMark = firstPieceOutside(board, {removed});
+    const int lostMark = firstPieceOutside(board, {removed, groupAt(board, firstMark)});
     ASSERT_NE(lostMark, 0) << describe(board);
 
     ASSERT_NO_FATAL_FAILURE(markQuickly(board, firstMark));

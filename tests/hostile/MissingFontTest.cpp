@@ -76,16 +76,9 @@ protected:
     {
         Board board;
         ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
-        const std::vector<int> group = largestGroup(board);
-        ASSERT_FALSE(group.empty()) << describe(board);
-        game().clickCell(group.front());
-        const Board marked = withMarked(board, group);
-        const BoardSeen markedSeen = game().waitForBoard(marked, shortWait);
-        ASSERT_TRUE(markedSeen.matched) << markedSeen.explain(marked);
-        game().clickCell(group.back());
-        board = afterRemoving(board, group);
-        const BoardSeen settled = game().waitForBoard(board, shortWait);
-        ASSERT_TRUE(settled.matched) << settled.explain(board);
+        std::vector<int> group;
+        ASSERT_NO_FATAL_FAILURE(markLargestGroup(board, group));
+        ASSERT_NO_FATAL_FAILURE(removeMarkedGroup(board, group));
         keepScreenshot(shotLabel);
 
         const QRect panel = panelArea.translated(game().clientOrigin());
