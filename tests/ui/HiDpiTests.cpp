@@ -23,23 +23,19 @@ bool solid(QRgb pixel)
 }
 } // namespace
 
-class HiDpiTests : public QObject {
+class HiDpiTests : public MainWindowTestGroup {
     Q_OBJECT
-
-    std::unique_ptr<Form1> form;
 
 private slots:
     void init()
     {
-        form = std::make_unique<Form1>([] {});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(showFreshWindow());
     }
     void cleanup() { form.reset(); }
 
     void everyPieceIsDrawnAtAWholeMultipleOfItsPixelsWithItsBackgroundAround()
     {
-        form->findChild<QAction*>(QStringLiteral("play1"))->trigger();
+        item("play1").trigger();
         clickCell(*form, removableCell(form->game().gameState()));
         clickCell(*form, removableCell(form->game().gameState()));
         const GameState& state = form->game().gameState();
@@ -96,7 +92,7 @@ private slots:
 
     void pictureWindowsScaleByWholePixelsWithoutSmoothing()
     {
-        form->findChild<QAction*>(QStringLiteral("about1"))->trigger();
+        item("about1").trigger();
         QWidget* about = shownWindows(QStringLiteral("About MyApp")).first();
         const QPixmap grab = about->grab();
         const qreal ratio = grab.devicePixelRatio();

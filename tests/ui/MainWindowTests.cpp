@@ -10,23 +10,16 @@
 
 namespace gelumpa::test {
 
-class MainWindowTests : public QObject {
+class MainWindowTests : public MainWindowTestGroup {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
-    int exits = 0;
-
-    QAction& item(const char* name) { return *form->findChild<QAction*>(QLatin1String(name)); }
     QString caption(Caption label) const { return form->label(label).text(); }
     const GameState& state() const { return form->game().gameState(); }
 
 private slots:
     void init()
     {
-        exits = 0;
-        form = std::make_unique<Form1>([this] { ++exits; });
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(showFreshWindow());
     }
     void cleanup() { form.reset(); }
 

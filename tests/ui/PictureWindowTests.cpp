@@ -21,21 +21,14 @@ void letDeletionsRun()
 }
 } // namespace
 
-class PictureWindowTests : public QObject {
+class PictureWindowTests : public MainWindowTestGroup {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
-    int exits = 0;
-
-    QAction& item(const char* name) { return *form->findChild<QAction*>(QLatin1String(name)); }
 
 private slots:
     void init()
     {
-        exits = 0;
-        form = std::make_unique<Form1>([this] { ++exits; });
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(showFreshWindow());
     }
     void cleanup() { form.reset(); }
 

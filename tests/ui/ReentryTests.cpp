@@ -12,13 +12,9 @@
 
 namespace gelumpa::test {
 
-class ReentryTests : public QObject {
+class ReentryTests : public MainWindowTestGroup {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
-    int exits = 0;
-
-    QAction& item(const char* name) { return *form->findChild<QAction*>(QLatin1String(name)); }
     const GameState& state() const { return form->game().gameState(); }
 
     // The board's rules hold and every cell shows what the state says.
@@ -41,10 +37,7 @@ class ReentryTests : public QObject {
 private slots:
     void init()
     {
-        exits = 0;
-        form = std::make_unique<Form1>([this] { ++exits; });
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(showFreshWindow());
         item("play1").trigger();
     }
     void cleanup() { form.reset(); }

@@ -148,4 +148,12 @@ QList<QWidget*> shownWindows(const QString& title)
     return found;
 }
 
+bool MainWindowTestGroup::showFreshWindow()
+{
+    exits = 0;
+    form = std::make_unique<Form1>([this] { ++exits; });
+    form->show();
+    return QTest::qWaitForWindowExposed(form.get());
+}
+
 } // namespace gelumpa::test

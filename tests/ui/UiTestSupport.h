@@ -7,13 +7,27 @@
 
 #include <QImage>
 #include <QList>
+#include <QAction>
 #include <QMessageBox>
+#include <QObject>
 #include <QString>
 #include <QWidget>
 
 #include "ui/Form1.h"
 
 namespace gelumpa::test {
+
+// What the window test groups share: a fresh main window for every test, whose requests to
+// end the program are counted instead of ending the test process.
+class MainWindowTestGroup : public QObject {
+protected:
+    // Shows a fresh main window; false when it never became visible on screen.
+    bool showFreshWindow();
+    QAction& item(const char* name) { return *form->findChild<QAction*>(QLatin1String(name)); }
+
+    std::unique_ptr<Form1> form;
+    int exits = 0;
+};
 
 // What a cell shows, told from its pixels: kind 0 is an empty (white) cell.
 struct CellLook {
