@@ -24,6 +24,16 @@ QString shotPrefix()
 
 } // namespace
 
+void keepScreenshot(const QImage& image, const QString& label)
+{
+    if (image.isNull())
+        return;
+    QDir().mkpath(shotsDirectory);
+    const QString path = QDir(shotsDirectory).absoluteFilePath(shotPrefix() + label + QStringLiteral(".png"));
+    if (image.save(path))
+        std::cout << "screenshot kept: " << path.toStdString() << '\n';
+}
+
 void GameFixture::SetUp()
 {
     // Shots left by an earlier run of this test would tell of a failure that is not this one's.
@@ -40,9 +50,9 @@ void GameFixture::TearDown()
     if (gameUnderTest)
         gameUnderTest->checkForFaults();
     if (HasFailure() && virtualDesktop) {
-        saveScreenshot(virtualDesktop->lastScreenshot(), QStringLiteral("last-seen"));
+        e2e::keepScreenshot(virtualDesktop->lastScreenshot(), QStringLiteral("last-seen"));
         try {
-            saveScreenshot(virtualDesktop->screenshot(), QStringLiteral("at-failure"));
+            e2e::keepScreenshot(virtualDesktop->screenshot(), QStringLiteral("at-failure"));
         } catch (const std::exception&) {
             // The display itself is what failed; the last screenshot has been kept.
         }
@@ -60,7 +70,7 @@ QProcessEnvironment GameFixture::gameEnvironment() const
 
 void GameFixture::keepScreenshot(const QString& label) const
 {
-    saveScreenshot(virtualDesktop->lastScreenshot(), label);
+    e2e::keepScreenshot(virtualDesktop->lastScreenshot(), label);
 }
 
 void GameFixture::dealNewGame(Board& dealt)
@@ -123,16 +133,6 @@ int GameFixture::firstPieceClearOf(const Board& board, QRect cover)
 bool GameFixture::waitForHighlight(int cell)
 {
     return waitUntil(shortWait, [&] { return game().currentBoard().board.highlighted[cell]; });
-}
-
-void GameFixture::saveScreenshot(const QImage& image, const QString& label) const
-{
-    if (image.isNull())
-        return;
-    QDir().mkpath(shotsDirectory);
-    const QString path = QDir(shotsDirectory).absoluteFilePath(shotPrefix() + label + QStringLiteral(".png"));
-    if (image.save(path))
-        std::cout << "screenshot kept: " << path.toStdString() << '\n';
 }
 
 } // namespace e2e

@@ -17,6 +17,9 @@ namespace e2e {
 
 inline constexpr std::chrono::milliseconds shortWait{10000};
 
+// Saves the image under the shots directory, named after the running test and the label.
+void keepScreenshot(const QImage& image, const QString& label);
+
 class GameFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -49,8 +52,6 @@ protected:
     bool waitForHighlight(int cell);
 
 private:
-    void saveScreenshot(const QImage& image, const QString& label) const;
-
     std::unique_ptr<VirtualDesktop> virtualDesktop;
     std::unique_ptr<GameUnderTest> gameUnderTest;
 };

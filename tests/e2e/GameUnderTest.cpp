@@ -121,9 +121,16 @@ void GameUnderTest::waitForMainWindow()
     if (!found)
         throw std::runtime_error("no visible window titled \"Gelumpa Dravenik 1.0\" appeared");
     window = *found;
+    const QRect inside = desktop.geometry(window);
+    if (!desktop.screenshot().rect().contains(inside)) {
+        // Part of the window lies beyond the screen's edge, and the board's frame may with it:
+        // the client area lies under the menu bar at the bottom of the window's inside.
+        origin = QPoint(inside.left(), inside.bottom() + 1 - clientHeight);
+        return;
+    }
     std::optional<QPoint> frame;
     waitUntil(windowTimeout, [&] {
-        frame = findBoardFrame(desktop.screenshot(), desktop.geometry(window));
+        frame = findBoardFrame(desktop.screenshot(), inside);
         return frame.has_value() || hasEnded();
     });
     if (!frame)

@@ -40,7 +40,8 @@ public:
     GameUnderTest(const GameUnderTest&) = delete;
     GameUnderTest& operator=(const GameUnderTest&) = delete;
 
-    // Waits for the main window and its board frame on screen; throws std::runtime_error otherwise.
+    // Waits for the main window and its board frame on screen (on a screen too small for the
+    // window, for the window alone); throws std::runtime_error otherwise.
     void waitForMainWindow();
     WindowId mainWindow() const { return window; }
     QRect mainWindowGeometry() const { return desktop.geometry(window); }

@@ -1,24 +1,21 @@
 // The game on a screen smaller than its window: the window keeps its size with its title
 // bar on the screen, the cells that show can be played, and the exit command works.
 #include "ExpectedPlay.h"
+#include "GameFixture.h"
 #include "GameUnderTest.h"
 #include "HostileSupport.h"
 #include "PiecePicture.h"
 #include "VirtualDesktop.h"
 #include "Waiting.h"
 
-#include <QDir>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
 
 namespace e2e {
 namespace {
-
-constexpr std::chrono::milliseconds shortWait{10000};
 
 // Protects play on small screens, where part of the window lies beyond the screen's edge.
 class SmallScreen : public ::testing::Test {
@@ -29,13 +26,10 @@ protected:
         QProcessEnvironment silent;
         silent.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
         game = std::make_unique<GameUnderTest>(*desktop, silent);
-        const std::optional<WindowId> found = desktop->waitForWindow(mainWindowTitle, shortWait);
-        ASSERT_TRUE(found) << "no main window on a " << screen.width() << " x " << screen.height() << " screen";
-        window = *found;
-        place = desktop->geometry(window);
-        // The client area lies under the menu bar at the bottom of the window's inside, so
-        // it is found even where the board's frame is beyond the screen's edge.
-        origin = QPoint(place.left(), place.bottom() + 1 - clientHeight);
+        ASSERT_NO_THROW(game->waitForMainWindow())
+            << "no main window on a " << screen.width() << " x " << screen.height() << " screen";
+        place = game->mainWindowGeometry();
+        origin = game->clientOrigin();
     }
 
     void TearDown() override
@@ -62,40 +56,25 @@ protected:
 
     QSize screenSize() const { return desktop->lastScreenshot().size(); }
 
-    void keepScreenshot(const QString& label) const
-    {
-        QDir().mkpath(QStringLiteral("shots"));
-        const QString path = QDir(QStringLiteral("shots")).absoluteFilePath(
-            QStringLiteral("SmallScreen.%1.png").arg(label));
-        if (desktop->lastScreenshot().save(path))
-            std::cout << "screenshot kept: " << path.toStdString() << '\n';
-    }
-
     // The window keeps the size it has on any screen, and its title bar and menus start on
     // the screen, where the player can reach them.
     void expectWholeWindowWithinReach()
     {
         EXPECT_EQ(place.width(), clientWidth);
         EXPECT_GT(place.height(), clientHeight);
-        EXPECT_EQ(desktop->geometry(window).size(), place.size()) << "the window changed its size";
-        const std::optional<QPoint> close = desktop->closeButton(window);
+        EXPECT_EQ(game->mainWindowGeometry().size(), place.size()) << "the window changed its size";
+        const std::optional<QPoint> close = desktop->closeButton(game->mainWindow());
         ASSERT_TRUE(close) << "no close button in the title bar";
         EXPECT_GE(close->y(), 0) << "the title bar is above the screen's edge";
         EXPECT_GE(place.left(), 0) << "the window starts left of the screen's edge";
         EXPECT_GE(place.top(), 0) << "the menu bar is above the screen's edge";
     }
 
-    void menu(const QStringList& keys) const
-    {
-        desktop->activate(window);
-        desktop->keys(keys);
-    }
-
     // New game, then a group of two or more among the visible cells marked and removed.
     void playTheVisibleCells()
     {
         const Board design = visibleBoard();
-        menu({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("r")});
+        game->newGame();
         Board dealt;
         ASSERT_TRUE(waitUntil(shortWait, [&] {
             dealt = visibleBoard();
@@ -140,13 +119,12 @@ protected:
 
     void exitWithStatusZero()
     {
-        menu({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("x")});
+        game->exitCommand();
         ASSERT_NO_FATAL_FAILURE(confirmExitWithStatusZero(*game, *desktop));
     }
 
     std::unique_ptr<VirtualDesktop> desktop;
     std::unique_ptr<GameUnderTest> game;
-    WindowId window = 0;
     QRect place;
     QPoint origin;
 };
@@ -155,7 +133,7 @@ TEST_F(SmallScreen, onAScreenSmallerThanTheBoardTheVisibleCellsArePlayedAndTheEx
 {
     ASSERT_NO_FATAL_FAILURE(start({320, 240}));
     ASSERT_NO_FATAL_FAILURE(playTheVisibleCells());
-    keepScreenshot(QStringLiteral("320x240"));
+    keepScreenshot(desktop->lastScreenshot(), QStringLiteral("320x240"));
     ASSERT_NO_FATAL_FAILURE(expectWholeWindowWithinReach());
     ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
 }
@@ -164,7 +142,7 @@ TEST_F(SmallScreen, onAScreenThatHoldsTheBoardButNotThePanelTheGameIsPlayedAsAlw
 {
     ASSERT_NO_FATAL_FAILURE(start({400, 400}));
     ASSERT_NO_FATAL_FAILURE(playTheVisibleCells());
-    keepScreenshot(QStringLiteral("400x400"));
+    keepScreenshot(desktop->lastScreenshot(), QStringLiteral("400x400"));
     ASSERT_NO_FATAL_FAILURE(expectWholeWindowWithinReach());
     ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
 }
