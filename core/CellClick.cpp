@@ -6,81 +6,80 @@
 
 namespace gelumpa {
 
-void Rules::Box_Click(std::int16_t Index)
+void Rules::clickCell(int cell)
 {
-    const std::int16_t i = Index;
-    if (s.gameOver != vbFalse || s.kind(i) == 0)
+    if (state.gameOver || state.kind(cell) == 0)
         return;
-    if (s.anchorCell == 0) {
-        markGroupAt(i);
+    if (state.anchorCell == 0) {
+        markGroupAt(cell);
         return;
     }
-    if (s.selectionCount > 1 && inSelection(i)) {
+    if (state.selectionCount > 1 && inSelection(cell)) {
         removeGroup();
         return;
     }
     unmarkGroup();
-    markGroupAt(i);
+    markGroupAt(cell);
 }
 
-bool Rules::inSelection(std::int16_t i) const
+bool Rules::inSelection(int cell) const
 {
-    for (std::int16_t k = 1; k <= s.selectionCount; ++k)
-        if (s.selection[static_cast<std::size_t>(k)] == i)
+    for (int k = 1; k <= state.selectionCount; ++k)
+        if (state.selection[static_cast<std::size_t>(k)] == cell)
             return true;
     return false;
 }
 
 void Rules::unmarkGroup()
 {
-    for (std::int16_t k = 1; k <= s.selectionCount; ++k) {
-        const std::int16_t cell = s.selection[static_cast<std::size_t>(k)];
-        s.mark(cell) = 0;
+    for (int k = 1; k <= state.selectionCount; ++k) {
+        const int cell = state.selection[static_cast<std::size_t>(k)];
+        state.marked(cell) = false;
         showCell(cell);
     }
 }
 
-void Rules::markGroupAt(std::int16_t i)
+void Rules::markGroupAt(int cell)
 {
-    s.anchorCell = i;
-    s.selectionCount = 0;
-    markGroup(i, s.kind(i));
-    tk.setCaption(Caption::posisilbl, numberText(s.selectionCount));
-    for (std::int16_t k = 1; k <= s.selectionCount; ++k)
-        showCell(s.selection[static_cast<std::size_t>(k)]);
-    if (s.soundOn)
-        sound.playSound(Sound::Mark);
+    state.anchorCell = cell;
+    state.selectionCount = 0;
+    markGroup(cell, state.kind(cell));
+    toolkit.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
+    for (int k = 1; k <= state.selectionCount; ++k)
+        showCell(state.selection[static_cast<std::size_t>(k)]);
+    if (state.soundOn)
+        sounds.play(Sound::Mark);
 }
 
-void Rules::markGroup(std::int16_t cell, std::int16_t kind)
+void Rules::markGroup(int cell, int kind)
 {
-    ++s.selectionCount;
-    s.mark(cell) = 1;
-    s.selection[static_cast<std::size_t>(s.selectionCount)] = cell;
+    ++state.selectionCount;
+    state.marked(cell) = true;
+    state.selection[static_cast<std::size_t>(state.selectionCount)] = cell;
     static constexpr std::array order{Side::Left, Side::Up, Side::Right, Side::Down};
     for (const Side side : order) {
-        const std::int16_t n = neighbour(cell, side);
-        if (n != 0 && s.mark(n) == 0 && s.kind(n) == kind)
-            markGroup(n, kind);
+        const int next = neighbour(cell, side);
+        if (next != 0 && !state.marked(next) && state.kind(next) == kind)
+            markGroup(next, kind);
     }
 }
 
 void Rules::removeGroup()
 {
-    for (std::int16_t k = 1; k <= s.selectionCount; ++k) {
-        const std::int16_t cell = s.selection[static_cast<std::size_t>(k)];
-        s.kind(cell) = 0;
-        s.mark(cell) = 0;
+    for (int k = 1; k <= state.selectionCount; ++k) {
+        const int cell = state.selection[static_cast<std::size_t>(k)];
+        state.kind(cell) = 0;
+        state.marked(cell) = false;
         showCell(cell);
     }
-    for (std::int16_t j = cellCount; j > cellCount - rowLength; --j)
-        dropColumn(j, 0);
+    for (int cell = cellCount; cell > cellCount - rowLength; --cell)
+        dropColumn(cell, 0);
     closeEmptyColumns();
-    s.score = static_cast<std::int16_t>(s.score + s.selectionCount);
-    tk.setCaption(Caption::scorelbl, numberText(s.score));
-    s.anchorCell = 0;
-    if (s.soundOn)
-        sound.playSound(Sound::Remove);
+    state.score += state.selectionCount;
+    toolkit.setCaption(StatusLabel::Score, numberText(state.score));
+    state.anchorCell = 0;
+    if (state.soundOn)
+        sounds.play(Sound::Remove);
     checkMovesLeft();
 }
 

@@ -3,12 +3,12 @@
 
 namespace gelumpa {
 
-void Rules::showCell(std::int16_t i)
+void Rules::showCell(int cell)
 {
-    if (s.kind(i) == 0)
-        tk.clearCell(i);
+    if (state.kind(cell) == 0)
+        toolkit.clearCell(cell);
     else
-        tk.showPiece(i, s.kind(i), s.mark(i) != 0 ? PieceLook::Highlighted : PieceLook::Normal);
+        toolkit.showPiece(cell, state.kind(cell), state.marked(cell) ? PieceLook::Highlighted : PieceLook::Normal);
 }
 
 } // namespace gelumpa

@@ -8,12 +8,12 @@ namespace gelumpa {
 void Rules::checkMovesLeft()
 {
     static constexpr std::array order{Side::Left, Side::Right, Side::Up, Side::Down};
-    for (std::int16_t i = 1; i <= cellCount; ++i) {
-        if (s.kind(i) == 0)
+    for (int cell = 1; cell <= cellCount; ++cell) {
+        if (state.kind(cell) == 0)
             continue;
         for (const Side side : order) {
-            const std::int16_t n = neighbour(i, side);
-            if (n != 0 && s.kind(n) == s.kind(i))
+            const int next = neighbour(cell, side);
+            if (next != 0 && state.kind(next) == state.kind(cell))
                 return;
         }
     }
@@ -22,11 +22,11 @@ void Rules::checkMovesLeft()
 
 void Rules::endGame()
 {
-    s.gameOver = vbTrue;
-    if (s.soundOn)
-        sound.playSound(Sound::GameEnd);
-    tk.loadWindow(Window::Form2);
-    tk.showWindow(Window::Form2);
+    state.gameOver = true;
+    if (state.soundOn)
+        sounds.play(Sound::GameEnd);
+    toolkit.createWindow(Window::EndOfGame);
+    toolkit.showWindow(Window::EndOfGame);
 }
 
 } // namespace gelumpa

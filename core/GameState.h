@@ -3,35 +3,37 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 #include "core/CellGeometry.h"
 
 namespace gelumpa {
 
-// A 16-bit flag: -1 for true, 0 for false.
-inline constexpr std::int16_t vbTrue = -1;
-inline constexpr std::int16_t vbFalse = 0;
+// The two difficulty levels, numbered as their menu items are.
+enum class Level { PieceOfTokay = 1, Nightmare = 2 };
 
 struct BoardCell {
-    std::int16_t kind = 0; // 0 empty, 1..5 a piece
-    std::int16_t mark = 0; // 1 while in the marked group
+    int kind = 0; // 0 empty, 1..5 a piece
+    bool marked = false; // while in the marked group
 };
 
+// The state starts as the window opens: no game yet (clicks are ignored until the
+// first deal), the first level and the sound on.
 struct GameState {
     std::array<BoardCell, cellCount + 1> board{};
-    bool soundOn = false;
-    std::int16_t gameOver = vbFalse;
-    std::int16_t score = 0;
-    std::int16_t anchorCell = 0;
-    std::int16_t selectionCount = 0;
-    std::int16_t level = 0;
-    std::array<std::int16_t, cellCount + 1> selection{};
+    bool soundOn = true;
+    bool gameOver = true;
+    int score = 0;
+    // The cell clicked to mark the current group; 0 while nothing is marked.
+    int anchorCell = 0;
+    int selectionCount = 0;
+    Level level = Level::PieceOfTokay;
+    // The marked group's cells in the order the fill reached them, from slot 1.
+    std::array<int, cellCount + 1> selection{};
 
-    std::int16_t& kind(std::int16_t i) { return board[static_cast<std::size_t>(i)].kind; }
-    std::int16_t kind(std::int16_t i) const { return board[static_cast<std::size_t>(i)].kind; }
-    std::int16_t& mark(std::int16_t i) { return board[static_cast<std::size_t>(i)].mark; }
-    std::int16_t mark(std::int16_t i) const { return board[static_cast<std::size_t>(i)].mark; }
+    int& kind(int cell) { return board[static_cast<std::size_t>(cell)].kind; }
+    int kind(int cell) const { return board[static_cast<std::size_t>(cell)].kind; }
+    bool& marked(int cell) { return board[static_cast<std::size_t>(cell)].marked; }
+    bool marked(int cell) const { return board[static_cast<std::size_t>(cell)].marked; }
 };
 
 } // namespace gelumpa

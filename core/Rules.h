@@ -2,8 +2,6 @@
 // marking, settling after a removal and the end-of-game test.
 #pragma once
 
-#include <cstdint>
-
 #include "core/GameState.h"
 #include "core/SoundHook.h"
 #include "core/Toolkit.h"
@@ -12,16 +10,16 @@ namespace gelumpa {
 
 class Rules {
 public:
-    Rules(GameState& state, Toolkit& toolkit, SoundHook& sound) : s(state), tk(toolkit), sound(sound) {}
+    Rules(GameState& state, Toolkit& toolkit, SoundHook& sounds) : state(state), toolkit(toolkit), sounds(sounds) {}
 
-    // A click on Box(Index), Index 1..100.
-    void Box_Click(std::int16_t Index);
+    // A click on a cell, 1..100.
+    void clickCell(int cell);
 
-    // Depth-first fill from cell over side neighbours of the same kind, left, up, right, down.
-    void markGroup(std::int16_t cell, std::int16_t kind);
+    // Depth-first fill from a cell over side neighbours of the same kind, left, up, right, down.
+    void markGroup(int cell, int kind);
 
-    // Walks one column upwards from cell; holes counts the empty cells met below it.
-    void dropColumn(std::int16_t cell, std::int16_t holes);
+    // Walks one column upwards from a cell; holes counts the empty cells met below it.
+    void dropColumn(int cell, int holes);
     // Moves occupied columns left over empty ones; needs every column dropped first.
     void closeEmptyColumns();
 
@@ -29,18 +27,19 @@ public:
     void checkMovesLeft();
     void endGame();
 
-    // Gives Box(i) the picture its cell calls for: pic1 when marked, pic when occupied, else none.
-    void showCell(std::int16_t i);
+    // Gives a cell the picture it calls for: highlighted when marked, normal when
+    // occupied, else none.
+    void showCell(int cell);
 
 private:
-    void markGroupAt(std::int16_t i);
+    void markGroupAt(int cell);
     void removeGroup();
     void unmarkGroup();
-    bool inSelection(std::int16_t i) const;
+    bool inSelection(int cell) const;
 
-    GameState& s;
-    Toolkit& tk;
-    SoundHook& sound;
+    GameState& state;
+    Toolkit& toolkit;
+    SoundHook& sounds;
 };
 
 } // namespace gelumpa

@@ -4,19 +4,19 @@
 
 namespace gelumpa {
 
-void Rules::dropColumn(std::int16_t cell, std::int16_t holes)
+void Rules::dropColumn(int cell, int holes)
 {
     if (cell < 1)
         return;
-    const auto above = static_cast<std::int16_t>(cell - rowLength);
-    if (s.kind(cell) == 0) {
-        dropColumn(above, static_cast<std::int16_t>(holes + 1));
+    const int above = cell - rowLength;
+    if (state.kind(cell) == 0) {
+        dropColumn(above, holes + 1);
         return;
     }
     if (holes != 0) {
-        const auto target = static_cast<std::int16_t>(cell + rowLength * holes);
-        s.kind(target) = s.kind(cell);
-        s.kind(cell) = 0;
+        const int target = cell + rowLength * holes;
+        state.kind(target) = state.kind(cell);
+        state.kind(cell) = 0;
         // The target is repainted first, then the cell the piece left.
         showCell(target);
         showCell(cell);
@@ -26,22 +26,22 @@ void Rules::dropColumn(std::int16_t cell, std::int16_t holes)
 
 void Rules::closeEmptyColumns()
 {
-    std::int16_t emptyCount = 0;
-    for (std::int16_t i = cellCount - rowLength + 1; i <= cellCount; ++i) {
-        if (s.kind(i) == 0) {
+    int emptyCount = 0;
+    for (int bottom = cellCount - rowLength + 1; bottom <= cellCount; ++bottom) {
+        if (state.kind(bottom) == 0) {
             ++emptyCount;
             continue;
         }
         if (emptyCount == 0)
             continue;
-        for (auto j = i; j >= i - (cellCount - rowLength); j = static_cast<std::int16_t>(j - rowLength)) {
-            const auto to = static_cast<std::int16_t>(j - emptyCount);
-            s.kind(to) = s.kind(j);
-            s.kind(j) = 0;
+        for (int from = bottom; from >= 1; from -= rowLength) {
+            const int to = from - emptyCount;
+            state.kind(to) = state.kind(from);
+            state.kind(from) = 0;
             // A cell that receives nothing already shows the empty picture.
-            if (s.kind(to) != 0)
+            if (state.kind(to) != 0)
                 showCell(to);
-            showCell(j);
+            showCell(from);
         }
     }
 }

@@ -1,17 +1,16 @@
-// The one thing the rules need from the sound module: play recording n.
-// The rules own the decision (soundOn); the module owns how a recording is played.
+// The one thing the rules need from the sound effects: play one of them.
+// The rules own the decision (the sound switch); the effects own how a recording is played.
 #pragma once
-
-#include <cstdint>
 
 namespace gelumpa {
 
-enum class Sound : std::int16_t { Mark = 1, Remove = 2, GameEnd = 3, About = 4 };
+// The four sound effects, numbered as their recordings are.
+enum class Sound { Mark = 1, Remove = 2, GameEnd = 3, About = 4 };
 
 class SoundHook {
 public:
     virtual ~SoundHook() = default;
-    virtual void playSound(Sound n) = 0;
+    virtual void play(Sound sound) = 0;
 };
 
 } // namespace gelumpa

@@ -1,59 +1,56 @@
-// The menu commands and the main window's load and unload.
+// The menu commands and the closing of the main window.
 #include "game/Game.h"
 
 namespace gelumpa {
 
 namespace {
-std::int16_t other(std::int16_t index) { return index == 1 ? std::int16_t{2} : std::int16_t{1}; }
+MenuItem levelItem(Level level) { return level == Level::PieceOfTokay ? MenuItem::PieceOfTokay : MenuItem::Nightmare; }
+MenuItem soundItem(bool on) { return on ? MenuItem::SoundOn : MenuItem::SoundOff; }
+Level otherLevel(Level level) { return level == Level::PieceOfTokay ? Level::Nightmare : Level::PieceOfTokay; }
 } // namespace
 
-void Game::Form_Load()
+void Game::chooseLevel(Level level)
 {
-    state.gameOver = vbTrue;
-    state.level = 1;
-    state.soundOn = true;
-}
-
-void Game::Form_Unload()
-{
-    tk.unloadWindow(Window::frmAbout);
-    tk.unloadWindow(Window::Form2);
-}
-
-void Game::level1_Click(std::int16_t Index)
-{
-    if (Index == state.level)
+    if (level == state.level)
         return;
-    if (state.gameOver == vbFalse
-        && tk.askYesNo("Ehm, Are you sure to restart the game ??", "Belon selesai udah mo yang lain..") == vbNo)
+    if (!state.gameOver
+        && toolkit.askYesNo("Ehm, Are you sure to restart the game ??", "Belon selesai udah mo yang lain..")
+            == Answer::No)
         return;
-    tk.setChecked(MenuArray::level1, other(Index), false);
-    state.level = Index;
-    tk.setChecked(MenuArray::level1, Index, true);
+    toolkit.setChecked(levelItem(otherLevel(level)), false);
+    state.level = level;
+    toolkit.setChecked(levelItem(level), true);
     // The item's caption without its leading access-key marker.
-    tk.setCaption(Caption::levellbl, tk.menuCaption(MenuArray::level1, Index).substr(1));
+    toolkit.setCaption(StatusLabel::Level, toolkit.menuCaption(levelItem(level)).substr(1));
     newGame();
 }
 
-void Game::suara1_Click(std::int16_t Index)
+void Game::setSoundOn(bool on)
 {
-    tk.setChecked(MenuArray::suara1, other(Index), false);
-    state.soundOn = Index == 1;
-    tk.setChecked(MenuArray::suara1, Index, true);
+    toolkit.setChecked(soundItem(!on), false);
+    state.soundOn = on;
+    toolkit.setChecked(soundItem(on), true);
 }
 
-void Game::about1_Click()
+void Game::showCredits()
 {
     if (state.soundOn)
-        module1.playSound(Sound::About);
-    tk.loadWindow(Window::frmAbout);
-    tk.showWindow(Window::frmAbout);
+        effects.play(Sound::About);
+    toolkit.createWindow(Window::About);
+    toolkit.showWindow(Window::About);
 }
 
-void Game::xit1_Click()
+void Game::askToLeave()
 {
-    if (tk.askOkCancel("Si Kumbel makan burket bakar, apa benar ente mo keluar ??", "I will miss u, honey !!") == vbOK)
-        tk.endProgram();
+    if (toolkit.askOkCancel("Si Kumbel makan burket bakar, apa benar ente mo keluar ??", "I will miss u, honey !!")
+        == Answer::Ok)
+        toolkit.endProgram();
+}
+
+void Game::closeWindows()
+{
+    toolkit.closeWindow(Window::About);
+    toolkit.closeWindow(Window::EndOfGame);
 }
 
 } // namespace gelumpa

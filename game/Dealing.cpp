@@ -8,7 +8,7 @@
 namespace gelumpa {
 
 namespace {
-constexpr std::int16_t piecesPerKind = 20;
+constexpr int piecesPerKind = 20;
 constexpr int runSwaps = 50;
 } // namespace
 
@@ -18,40 +18,40 @@ void Game::newGame()
     state.anchorCell = 0;
     state.score = 0;
     state.selectionCount = 0;
-    tk.setCaption(Caption::posisilbl, numberText(state.selectionCount));
-    tk.setCaption(Caption::scorelbl, numberText(state.score));
-    state.gameOver = vbFalse;
+    toolkit.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
+    toolkit.setCaption(StatusLabel::Score, numberText(state.score));
+    state.gameOver = false;
 }
 
 void Game::dealBoard()
 {
-    tk.seedFromClock();
-    std::int16_t k = 1;
-    for (std::int16_t i = 1; i <= cellCount; ++i) {
-        state.kind(i) = k;
-        state.mark(i) = 0;
-        if (i % piecesPerKind == 0)
-            ++k;
+    toolkit.seedFromClock();
+    int kind = 1;
+    for (int cell = 1; cell <= cellCount; ++cell) {
+        state.kind(cell) = kind;
+        state.marked(cell) = false;
+        if (cell % piecesPerKind == 0)
+            ++kind;
     }
-    if (state.level == 2)
+    if (state.level == Level::Nightmare)
         mixByCells();
     else
         mixByRuns();
-    for (std::int16_t i = 1; i <= cellCount; ++i)
-        rules.showCell(i);
+    for (int cell = 1; cell <= cellCount; ++cell)
+        rules.showCell(cell);
 }
 
 // A whole number from first .. first + count - 1.
-std::int16_t Game::draw(std::int16_t count, std::int16_t first)
+int Game::draw(int count, int first)
 {
-    return static_cast<std::int16_t>(static_cast<int>(tk.drawUniform() * count) + first);
+    return static_cast<int>(toolkit.drawUniform() * count) + first;
 }
 
 // Nightmare: every cell in turn trades places with a drawn cell.
 void Game::mixByCells()
 {
-    for (std::int16_t i = 1; i <= cellCount; ++i)
-        std::swap(state.kind(i), state.kind(draw(cellCount, 1)));
+    for (int cell = 1; cell <= cellCount; ++cell)
+        std::swap(state.kind(cell), state.kind(draw(cellCount, 1)));
 }
 
 // Piece of Tokay: short runs trade places; a source run may cross a row end,
@@ -59,18 +59,18 @@ void Game::mixByCells()
 void Game::mixByRuns()
 {
     for (int swap = 0; swap < runSwaps; ++swap) {
-        std::int16_t a = draw(cellCount, 1);
-        std::int16_t n = draw(3, 2);
-        while (a + n - 1 > cellCount) {
-            a = draw(cellCount, 1);
-            n = draw(3, 2);
+        int source = draw(cellCount, 1);
+        int length = draw(3, 2);
+        while (source + length - 1 > cellCount) {
+            source = draw(cellCount, 1);
+            length = draw(3, 2);
         }
-        std::int16_t b = 0;
+        int target = 0;
         do {
-            b = draw(cellCount, 1);
-        } while (columnOf(b) + n - 1 > rowLength);
-        for (std::int16_t m = 0; m < n; ++m)
-            std::swap(state.kind(static_cast<std::int16_t>(a + m)), state.kind(static_cast<std::int16_t>(b + m)));
+            target = draw(cellCount, 1);
+        } while (columnOf(target) + length - 1 > rowLength);
+        for (int m = 0; m < length; ++m)
+            std::swap(state.kind(source + m), state.kind(target + m));
     }
 }
 

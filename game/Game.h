@@ -2,47 +2,42 @@
 // The window forwards its events here; every effect goes out through the toolkit.
 #pragma once
 
-#include <cstdint>
-
 #include "core/GameState.h"
 #include "core/Rules.h"
 #include "core/Toolkit.h"
-#include "game/Module1.h"
+#include "game/SoundEffects.h"
 
 namespace gelumpa {
 
 class Game {
 public:
-    explicit Game(Toolkit& toolkit) : tk(toolkit), module1(toolkit), rules(state, toolkit, module1) {}
+    explicit Game(Toolkit& toolkit) : toolkit(toolkit), effects(toolkit), rules(state, toolkit, effects) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Window load: no game yet, level 1, sound on.
-    void Form_Load();
-    // The main window closes: the picture windows go with it.
-    void Form_Unload();
-
-    void Box_Click(std::int16_t Index) { rules.Box_Click(Index); }
-    void play1_Click() { newGame(); }
-    void level1_Click(std::int16_t Index);
-    void suara1_Click(std::int16_t Index);
-    void about1_Click();
-    void xit1_Click();
-
+    void clickCell(int cell) { rules.clickCell(cell); }
     void newGame();
-    void dealBoard();
+    // Asks first when a game is under way; choosing the current level does nothing.
+    void chooseLevel(Level level);
+    void setSoundOn(bool on);
+    void showCredits();
+    // Leaves after the player confirms.
+    void askToLeave();
+    // The main window closes: the picture windows go with it.
+    void closeWindows();
 
     const GameState& gameState() const { return state; }
-    const Module1& soundModule() const { return module1; }
+    const SoundEffects& soundEffects() const { return effects; }
 
 private:
-    std::int16_t draw(std::int16_t count, std::int16_t first);
+    void dealBoard();
+    int draw(int count, int first);
     void mixByRuns();
     void mixByCells();
 
-    Toolkit& tk;
+    Toolkit& toolkit;
     GameState state;
-    Module1 module1;
+    SoundEffects effects;
     Rules rules;
 };
 

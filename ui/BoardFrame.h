@@ -1,4 +1,4 @@
-// Shape1: the rectangle drawn around the board, a 3 px black outline inside its
+// The rectangle drawn around the board, a 3 px black outline inside its
 // bounds with no fill; it takes no clicks.
 #pragma once
 

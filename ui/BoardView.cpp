@@ -25,7 +25,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardView::setCell(std::int16_t cell, const PiecePicture* picture)
+void BoardView::setCell(int cell, const PiecePicture* picture)
 {
     auto& shown = cells[static_cast<std::size_t>(cell)];
     if (shown == picture)
@@ -34,12 +34,12 @@ void BoardView::setCell(std::int16_t cell, const PiecePicture* picture)
     update(cellRect(cell));
 }
 
-const PiecePicture* BoardView::cellPicture(std::int16_t cell) const
+const PiecePicture* BoardView::cellPicture(int cell) const
 {
     return cells[static_cast<std::size_t>(cell)];
 }
 
-QRect BoardView::cellRect(std::int16_t cell)
+QRect BoardView::cellRect(int cell)
 {
     return {(columnOf(cell) - 1) * cellSize, (rowOf(cell) - 1) * cellSize, cellSize, cellSize};
 }
@@ -51,7 +51,7 @@ void BoardView::paintEvent(QPaintEvent* event)
     // piece is scaled by a whole factor whatever the screen's scale.
     const QTransform device = painter.deviceTransform();
     painter.setWorldTransform(device.inverted());
-    for (std::int16_t i = 1; i <= cellCount; ++i) {
+    for (int i = 1; i <= cellCount; ++i) {
         const QRect logical = cellRect(i);
         if (!event->rect().intersects(logical))
             continue;
@@ -71,13 +71,13 @@ void BoardView::paintEvent(QPaintEvent* event)
     }
 }
 
-std::int16_t BoardView::cellAt(QPointF position) const
+int BoardView::cellAt(QPointF position) const
 {
     const int column = static_cast<int>(std::floor(position.x() / cellSize));
     const int row = static_cast<int>(std::floor(position.y() / cellSize));
     if (column < 0 || column >= rowLength || row < 0 || row >= rowLength)
         return 0;
-    return static_cast<std::int16_t>(row * rowLength + column + 1);
+    return static_cast<int>(row * rowLength + column + 1);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
@@ -91,7 +91,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const std::int16_t cell = cellAt(event->position());
+    const int cell = cellAt(event->position());
     const bool sameCell = cell != 0 && cell == pressedCell;
     pressedCell = 0;
     if (sameCell)

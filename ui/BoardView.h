@@ -1,9 +1,8 @@
-// The board cells Box(1..100): one widget that paints the 100 cells, each pointing at
+// The board: one widget that paints the 100 cells, each pointing at
 // a store picture or at nothing, and reports a click on a cell by its index.
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 #include <QWidget>
 
@@ -21,14 +20,14 @@ public:
     explicit BoardView(QWidget* parent);
 
     // nullptr gives the cell the empty picture: the window's white shows.
-    void setCell(std::int16_t cell, const PiecePicture* picture);
-    const PiecePicture* cellPicture(std::int16_t cell) const;
+    void setCell(int cell, const PiecePicture* picture);
+    const PiecePicture* cellPicture(int cell) const;
 
     // The square of a cell in the board's own coordinates.
-    static QRect cellRect(std::int16_t cell);
+    static QRect cellRect(int cell);
 
 signals:
-    void cellClicked(std::int16_t cell);
+    void cellClicked(int cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,10 +35,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    std::int16_t cellAt(QPointF position) const;
+    int cellAt(QPointF position) const;
 
     std::array<const PiecePicture*, cellCount + 1> cells{};
-    std::int16_t pressedCell = 0;
+    int pressedCell = 0;
 };
 
 } // namespace gelumpa

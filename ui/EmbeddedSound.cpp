@@ -6,7 +6,7 @@
 
 namespace gelumpa {
 
-std::span<const std::uint8_t> embeddedRecording(std::int16_t n)
+std::span<const std::uint8_t> embeddedRecording(int n)
 {
     const QResource resource(QStringLiteral(":/sounds/%1.wav").arg(n));
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)

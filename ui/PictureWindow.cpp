@@ -33,15 +33,15 @@ void PictureWindow::mouseReleaseEvent(QMouseEvent* event)
     const bool click = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed = false;
     if (click)
-        emit unloadRequested();
+        emit closeRequested();
 }
 
 // The window's owner decides when it goes; a close from the window system (a key
-// press of the window manager) is treated as an unload like a click.
+// press of the window manager) is treated like a click.
 void PictureWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    emit unloadRequested();
+    emit closeRequested();
 }
 
 } // namespace gelumpa

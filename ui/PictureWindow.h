@@ -1,5 +1,5 @@
 // A window that is one picture and nothing else: no title bar, no border, no icon,
-// fixed size. A click anywhere on it asks for it to be unloaded.
+// fixed size. A click anywhere on it asks for it to be closed.
 #pragma once
 
 #include <QPixmap>
@@ -17,7 +17,7 @@ public:
 
 signals:
     // A left click on the window, or the window system closing it.
-    void unloadRequested();
+    void closeRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -16,10 +16,10 @@ PiecePicture load(PieceLook look, std::size_t index)
 }
 } // namespace
 
-const PiecePicture& PieceStores::entry(std::int16_t kind, PieceLook look) const
+const PiecePicture& PieceStores::entry(int kind, PieceLook look) const
 {
     const auto index = static_cast<std::size_t>(kind - 1);
-    auto& stored = (look == PieceLook::Highlighted ? pic1 : pic)[index];
+    auto& stored = (look == PieceLook::Highlighted ? highlighted : normal)[index];
     if (!stored)
         stored = load(look, index);
     return *stored;

@@ -1,9 +1,8 @@
-// The picture stores pic (normal) and pic1 (highlighted): ten read-only piece pictures
-// indexed by kind 1..5, which the board cells point at.
+// The piece pictures, normal and highlighted: ten read-only pictures indexed by kind
+// 1..5, which the board cells point at.
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <optional>
 
 #include <QColor>
@@ -23,13 +22,13 @@ struct PiecePicture {
 class PieceStores {
 public:
     // The entry stays in place once made, so cells may keep pointing at it.
-    const PiecePicture& entry(std::int16_t kind, PieceLook look) const;
+    const PiecePicture& entry(int kind, PieceLook look) const;
 
 private:
     // Each picture is decoded when it is first asked for: until the first game the board
     // shows one of the ten.
-    mutable std::array<std::optional<PiecePicture>, 5> pic;
-    mutable std::array<std::optional<PiecePicture>, 5> pic1;
+    mutable std::array<std::optional<PiecePicture>, 5> normal;
+    mutable std::array<std::optional<PiecePicture>, 5> highlighted;
 };
 
 } // namespace gelumpa

@@ -11,9 +11,8 @@
 #include <QMessageBox>
 
 #include "ui/EmbeddedSound.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/frmAbout.h"
+#include "ui/AboutWindow.h"
+#include "ui/EndWindow.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -60,62 +59,73 @@ void QtToolkit::terminateProcess()
     std::_Exit(0);
 }
 
-QtToolkit::QtToolkit(Form1& form, ExitProcess exitProcess) : form(form), exitProcess(std::move(exitProcess)) {}
-
-void QtToolkit::showPiece(std::int16_t cell, std::int16_t kind, PieceLook look)
+QtToolkit::QtToolkit(const Widgets& widgets, ExitProcess exitProcess)
+    : widgets(widgets), exitProcess(std::move(exitProcess))
 {
-    form.board().setCell(cell, &form.pieces().entry(kind, look));
 }
 
-void QtToolkit::clearCell(std::int16_t cell)
+QAction& QtToolkit::item(MenuItem item) const
 {
-    form.board().setCell(cell, nullptr);
+    return *widgets.checkedItems[static_cast<std::size_t>(item)];
 }
 
-void QtToolkit::setCaption(Caption label, std::string_view caption)
+void QtToolkit::showPiece(int cell, int kind, PieceLook look)
 {
-    form.label(label).setText(text(caption));
+    widgets.board.setCell(cell, &widgets.pieces.entry(kind, look));
 }
 
-std::string QtToolkit::menuCaption(MenuArray menu, std::int16_t index) const
+void QtToolkit::clearCell(int cell)
 {
-    return form.menuItem(menu, index).text().toStdString();
+    widgets.board.setCell(cell, nullptr);
 }
 
-void QtToolkit::setChecked(MenuArray menu, std::int16_t index, bool checked)
+void QtToolkit::setCaption(StatusLabel label, std::string_view caption)
 {
-    form.menuItem(menu, index).setChecked(checked);
+    widgets.panel.label(label).setText(text(caption));
 }
 
-int QtToolkit::askYesNo(std::string_view prompt, std::string_view title)
+std::string QtToolkit::menuCaption(MenuItem menuItem) const
 {
-    return ask(form, prompt, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? vbYes : vbNo;
+    return item(menuItem).text().toStdString();
 }
 
-int QtToolkit::askOkCancel(std::string_view prompt, std::string_view title)
+void QtToolkit::setChecked(MenuItem menuItem, bool checked)
 {
-    return ask(form, prompt, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok ? vbOK : vbCancel;
+    item(menuItem).setChecked(checked);
+}
+
+Answer QtToolkit::askYesNo(std::string_view prompt, std::string_view title)
+{
+    return ask(widgets.mainWindow, prompt, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? Answer::Yes
+                                                                                                       : Answer::No;
+}
+
+Answer QtToolkit::askOkCancel(std::string_view prompt, std::string_view title)
+{
+    return ask(widgets.mainWindow, prompt, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
+        ? Answer::Ok
+        : Answer::Cancel;
 }
 
 QPointer<PictureWindow>& QtToolkit::slot(Window window)
 {
-    return windows[window == Window::Form2 ? 0 : 1];
+    return windows[window == Window::EndOfGame ? 0 : 1];
 }
 
-void QtToolkit::loadWindow(Window window)
+void QtToolkit::createWindow(Window window)
 {
     auto& loaded = slot(window);
     if (loaded)
         return;
-    PictureWindow* made = window == Window::Form2 ? static_cast<PictureWindow*>(new Form2(&form))
-                                                  : static_cast<PictureWindow*>(new frmAbout(&form));
+    PictureWindow* made = window == Window::EndOfGame ? static_cast<PictureWindow*>(new EndWindow(&widgets.mainWindow))
+                                                      : static_cast<PictureWindow*>(new AboutWindow(&widgets.mainWindow));
     QRect place(QPoint(), made->size());
-    place.moveCenter(form.frameGeometry().center());
+    place.moveCenter(widgets.mainWindow.frameGeometry().center());
     made->move(place.topLeft());
-    // A window still waiting for its deletion may not unload the one that replaced it.
-    QObject::connect(made, &PictureWindow::unloadRequested, made, [this, window, made] {
+    // A window still waiting for its deletion may not close the one that replaced it.
+    QObject::connect(made, &PictureWindow::closeRequested, made, [this, window, made] {
         if (slot(window) == made)
-            unloadWindow(window);
+            closeWindow(window);
     });
     loaded = made;
 }
@@ -129,10 +139,10 @@ void QtToolkit::showWindow(Window window)
     }
 }
 
-// The window may be unloading itself from its own click handler, so it is hidden at
+// The window may be closing itself from its own click handler, so it is hidden at
 // once and deleted only when control is back in the event loop. It leaves its slot
 // at once, so a later load makes a fresh window.
-void QtToolkit::unloadWindow(Window window)
+void QtToolkit::closeWindow(Window window)
 {
     auto& loaded = slot(window);
     if (!loaded)
@@ -165,9 +175,9 @@ double QtToolkit::drawUniform()
     return static_cast<double>(random() >> 11) * 0x1.0p-53;
 }
 
-std::span<const std::uint8_t> QtToolkit::loadSound(std::int16_t n)
+std::span<const std::uint8_t> QtToolkit::recording(Sound sound)
 {
-    return embeddedRecording(n);
+    return embeddedRecording(static_cast<int>(sound));
 }
 
 void QtToolkit::playFromMemory(std::span<const std::uint8_t> waveImage)

@@ -1,5 +1,5 @@
-// The toolkit the rules talk to, carried out on the Qt windows: cell pictures, captions,
-// check marks, message boxes, the two picture windows, waiting events, random draws,
+// The toolkit the game talks to, carried out on the Qt windows: cell pictures, captions,
+// check marks, questions, the two picture windows, waiting events, random draws,
 // the embedded recordings and the sound output.
 #pragma once
 
@@ -7,15 +7,18 @@
 #include <functional>
 #include <random>
 
+#include <QAction>
 #include <QPointer>
+#include <QWidget>
 
 #include "core/Toolkit.h"
+#include "ui/BoardView.h"
 #include "ui/PictureWindow.h"
+#include "ui/PieceStores.h"
 #include "ui/SdlAudio.h"
+#include "ui/StatusPanel.h"
 
 namespace gelumpa {
-
-class Form1;
 
 class QtToolkit final : public Toolkit {
 public:
@@ -23,21 +26,31 @@ public:
     using ExitProcess = std::function<void()>;
     static void terminateProcess();
 
-    QtToolkit(Form1& form, ExitProcess exitProcess);
+    // The widgets the toolkit drives; the main window owns them and outlives the toolkit.
+    struct Widgets {
+        QWidget& mainWindow;
+        BoardView& board;
+        const PieceStores& pieces;
+        StatusPanel& panel;
+        // Indexed by MenuItem.
+        std::array<QAction*, 4> checkedItems;
+    };
 
-    void showPiece(std::int16_t cell, std::int16_t kind, PieceLook look) override;
-    void clearCell(std::int16_t cell) override;
+    QtToolkit(const Widgets& widgets, ExitProcess exitProcess);
 
-    void setCaption(Caption label, std::string_view text) override;
-    std::string menuCaption(MenuArray menu, std::int16_t index) const override;
-    void setChecked(MenuArray menu, std::int16_t index, bool checked) override;
+    void showPiece(int cell, int kind, PieceLook look) override;
+    void clearCell(int cell) override;
 
-    int askYesNo(std::string_view prompt, std::string_view title) override;
-    int askOkCancel(std::string_view prompt, std::string_view title) override;
+    void setCaption(StatusLabel label, std::string_view text) override;
+    std::string menuCaption(MenuItem item) const override;
+    void setChecked(MenuItem item, bool checked) override;
 
-    void loadWindow(Window window) override;
+    Answer askYesNo(std::string_view prompt, std::string_view title) override;
+    Answer askOkCancel(std::string_view prompt, std::string_view title) override;
+
+    void createWindow(Window window) override;
     void showWindow(Window window) override;
-    void unloadWindow(Window window) override;
+    void closeWindow(Window window) override;
 
     void endProgram() override;
     void runWaitingEvents() override;
@@ -45,15 +58,16 @@ public:
     void seedFromClock() override;
     double drawUniform() override;
 
-    std::span<const std::uint8_t> loadSound(std::int16_t n) override;
+    std::span<const std::uint8_t> recording(Sound sound) override;
     void playFromMemory(std::span<const std::uint8_t> waveImage) override;
 
     const SdlAudio& audio() const { return sound; }
 
 private:
     QPointer<PictureWindow>& slot(Window window);
+    QAction& item(MenuItem item) const;
 
-    Form1& form;
+    Widgets widgets;
     ExitProcess exitProcess;
     std::array<QPointer<PictureWindow>, 2> windows;
     std::mt19937_64 random;

@@ -97,7 +97,7 @@ QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const Q
 
 StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("statusPanel"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
@@ -107,23 +107,25 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
     const QFont small = panelFont(faces, smallText);
     const QFont large = panelFont(faces, largeText);
     const QColor white(255, 255, 255);
-    makeLabel(this, "Label2", QStringLiteral("Score :"), white, small, {0, 0, 48, 13});
-    scorelbl = makeLabel(this, "scorelbl", QStringLiteral("000"), QColor(0, 255, 0), small, {48, 2, 32, 13});
-    makeLabel(this, "Label4", QStringLiteral("Level :"), white, small, {80, 0, 40, 13});
-    levellbl = makeLabel(this, "levellbl", QStringLiteral("Piece of Tokay"), QColor(255, 0, 0), small, {120, 1, 96, 13});
-    makeLabel(this, "Label3", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
-    posisilbl = makeLabel(this, "posisilbl", QStringLiteral("000"), QColor(0, 255, 255), small, {48, 16, 48, 13});
-    makeLabel(this, "Label1", QStringLiteral("Orvane 2003"), QColor(255, 255, 0), large, {216, 8, 121, 24});
+    makeLabel(this, "scoreCaption", QStringLiteral("Score :"), white, small, {0, 0, 48, 13});
+    written[static_cast<std::size_t>(StatusLabel::Score)] = makeLabel(this, "scoreLabel", QStringLiteral("000"), QColor(0, 255, 0), small, {48, 2, 32, 13});
+    makeLabel(this, "levelCaption", QStringLiteral("Level :"), white, small, {80, 0, 40, 13});
+    written[static_cast<std::size_t>(StatusLabel::Level)] =
+        makeLabel(this, "levelLabel", QStringLiteral("Piece of Tokay"), QColor(255, 0, 0), small, {120, 1, 96, 13});
+    makeLabel(this, "groupSizeCaption", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
+    written[static_cast<std::size_t>(StatusLabel::GroupSize)] =
+        makeLabel(this, "groupSizeLabel", QStringLiteral("000"), QColor(0, 255, 255), small, {48, 16, 48, 13});
+    makeLabel(this, "signature", QStringLiteral("Orvane 2003"), QColor(255, 255, 0), large, {216, 8, 121, 24});
 }
 
-QLabel& StatusPanel::label(Caption caption) const
+QLabel& StatusPanel::label(StatusLabel label)
 {
-    switch (caption) {
-    case Caption::scorelbl: return *scorelbl;
-    case Caption::levellbl: return *levellbl;
-    case Caption::posisilbl: break;
-    }
-    return *posisilbl;
+    return *written[static_cast<std::size_t>(label)];
+}
+
+const QLabel& StatusPanel::label(StatusLabel label) const
+{
+    return *written[static_cast<std::size_t>(label)];
 }
 
 } // namespace gelumpa

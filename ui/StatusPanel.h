@@ -1,6 +1,8 @@
-// Picture1: the black status panel with its seven labels; three of them (scorelbl,
-// levellbl, posisilbl) are written by the game.
+// The black status panel with its seven labels; three of them (score, level and the
+// marked group's size) are written by the game.
 #pragma once
+
+#include <array>
 
 #include <QLabel>
 #include <QWidget>
@@ -13,12 +15,12 @@ class StatusPanel : public QWidget {
 public:
     explicit StatusPanel(QWidget* parent);
 
-    QLabel& label(Caption caption) const;
+    QLabel& label(StatusLabel label);
+    const QLabel& label(StatusLabel label) const;
 
 private:
-    QLabel* scorelbl;
-    QLabel* levellbl;
-    QLabel* posisilbl;
+    // Indexed by StatusLabel.
+    std::array<QLabel*, 3> written{};
 };
 
 } // namespace gelumpa

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 int main(int argc, char* argv[])
 {
@@ -13,10 +13,10 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orvane.gelumpa"));
 
-    gelumpa::Form1 form;
+    gelumpa::MainWindow window;
     // The title bar's size only: every larger picture would be decoded and sent to the
     // window system at each start, and launchers take those from the installed theme icon.
-    form.setWindowIcon(QIcon(QStringLiteral(":/icon/gelumpa-32.png")));
-    form.show();
+    window.setWindowIcon(QIcon(QStringLiteral(":/icon/gelumpa-32.png")));
+    window.show();
     return QApplication::exec();
 }

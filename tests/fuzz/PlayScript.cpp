@@ -41,7 +41,7 @@ std::uint64_t splitMix(std::uint64_t& state)
     return z ^ (z >> 31);
 }
 
-std::int16_t itemOf(std::uint8_t b) { return static_cast<std::int16_t>((b & 1) + 1); }
+int itemOf(std::uint8_t b) { return static_cast<int>((b & 1) + 1); }
 
 } // namespace
 
@@ -67,21 +67,21 @@ std::optional<Command> PlayScript::nextCommand()
         }
         if (b >= 232) {
             command.delivery = Delivery::DuringSound;
-            command.sound = static_cast<std::int16_t>((b & 3) + 1);
+            command.sound = static_cast<int>((b & 3) + 1);
             continue;
         }
         if (b < 100) {
             command.action = Action::Click;
-            command.argument = static_cast<std::int16_t>(b + 1);
+            command.argument = static_cast<int>(b + 1);
         } else if (b < 200) {
             command.action = Action::ClickGroup;
-            command.argument = static_cast<std::int16_t>(b - 100);
+            command.argument = static_cast<int>(b - 100);
         } else if (b < 208) {
             command.action = Action::NewGame;
         } else if (b < 216) {
             command.action = Action::Level;
             command.argument = itemOf(b);
-            command.answer = (b & 2) != 0 ? vbYes : vbNo;
+            command.answer = (b & 2) != 0 ? Answer::Yes : Answer::No;
         } else if (b < 220) {
             command.action = Action::Sound;
             command.argument = itemOf(b);
@@ -89,7 +89,7 @@ std::optional<Command> PlayScript::nextCommand()
             command.action = Action::About;
         } else if (b < 228) {
             command.action = Action::Exit;
-            command.answer = (b & 1) != 0 ? vbOK : vbCancel;
+            command.answer = (b & 1) != 0 ? Answer::Ok : Answer::Cancel;
         } else {
             command.action = Action::CloseWindow;
         }
@@ -112,10 +112,10 @@ std::string describe(const Command& command)
     case Action::Click: text = "click on cell " + std::to_string(command.argument); break;
     case Action::ClickGroup: text = "click on piece " + std::to_string(command.argument) + " of a group"; break;
     case Action::NewGame: text = "new game"; break;
-    case Action::Level: text = "level item " + std::to_string(command.argument) + (command.answer == vbYes ? ", Yes" : ", No"); break;
+    case Action::Level: text = "level item " + std::to_string(command.argument) + (command.answer == Answer::Yes ? ", Yes" : ", No"); break;
     case Action::Sound: text = "sound item " + std::to_string(command.argument); break;
     case Action::About: text = "about"; break;
-    case Action::Exit: text = command.answer == vbOK ? "exit, OK" : "exit, Cancel"; break;
+    case Action::Exit: text = command.answer == Answer::Ok ? "exit, OK" : "exit, Cancel"; break;
     case Action::CloseWindow: text = "closing the main window"; break;
     }
     switch (command.delivery) {

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "core/Toolkit.h"
+
 namespace gelumpa::fuzz {
 
 enum class Action { Click, ClickGroup, NewGame, Level, Sound, About, Exit, CloseWindow };
@@ -19,11 +21,11 @@ enum class Delivery { Now, Waiting, DuringSound };
 struct Command {
     Action action = Action::Click;
     // Click: the cell; ClickGroup: which piece of a group; Level, Sound: the menu item.
-    std::int16_t argument = 0;
+    int argument = 0;
     // The answer to the question Level or Exit may ask.
-    int answer = 0;
+    Answer answer = Answer::No;
     Delivery delivery = Delivery::Now;
-    std::int16_t sound = 0; // the recording a DuringSound command arrives in
+    int sound = 0; // the recording a DuringSound command arrives in
 };
 
 std::string describe(const Command& command);

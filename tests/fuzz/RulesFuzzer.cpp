@@ -1,4 +1,4 @@
-// The rules' fuzz target: every input is a play script, played on a freshly loaded game.
+// The rules' fuzz target: every input is a play script, played on a freshly opened game.
 #include <cstdint>
 #include <cstdio>
 #include <memory>

@@ -19,7 +19,6 @@ ScriptedPlayer::ScriptedPlayer(std::span<const std::uint8_t> input) : script(inp
 
 void ScriptedPlayer::play()
 {
-    game.Form_Load();
     try {
         while (const auto command = script.nextCommand()) {
             if (command->action == Action::CloseWindow) {
@@ -71,19 +70,19 @@ void ScriptedPlayer::perform(const Command& command)
     ++steps;
     const Before before{tk.seeds(), tk.soundsLoaded(), tk.eventRuns(), state().soundOn};
     switch (command.action) {
-    case Action::Click: game.Box_Click(command.argument); break;
-    case Action::ClickGroup: game.Box_Click(pieceOfGroup(command.argument)); break;
-    case Action::NewGame: game.play1_Click(); break;
+    case Action::Click: game.clickCell(command.argument); break;
+    case Action::ClickGroup: game.clickCell(pieceOfGroup(command.argument)); break;
+    case Action::NewGame: game.newGame(); break;
     case Action::Level:
         // Both questions are asked first thing, before any nested event could change the answer.
         yesNoAnswer = command.answer;
-        game.level1_Click(command.argument);
+        game.chooseLevel(static_cast<Level>(command.argument));
         break;
-    case Action::Sound: game.suara1_Click(command.argument); break;
-    case Action::About: game.about1_Click(); break;
+    case Action::Sound: game.setSoundOn(command.argument == 1); break;
+    case Action::About: game.showCredits(); break;
     case Action::Exit:
         okCancelAnswer = command.answer;
-        game.xit1_Click();
+        game.askToLeave();
         break;
     case Action::CloseWindow: break; // ends the script before it is delivered
     }
@@ -93,31 +92,31 @@ void ScriptedPlayer::perform(const Command& command)
 void ScriptedPlayer::closeMainWindow(const Command& command)
 {
     ++steps;
-    game.Form_Unload();
-    if (tk.isLoaded(Window::Form2) || tk.isLoaded(Window::frmAbout))
+    game.closeWindows();
+    if (tk.isOpen(Window::EndOfGame) || tk.isOpen(Window::About))
         fail(describe(command), {"a picture window outlived the main window"});
 }
 
 // Clicks that remove a group every second time, so that short scripts play games to their end.
-std::int16_t ScriptedPlayer::pieceOfGroup(std::int16_t pick) const
+int ScriptedPlayer::pieceOfGroup(int pick) const
 {
     const GameState& s = state();
     if (s.anchorCell != 0 && s.selectionCount > 1)
         return s.selection[static_cast<std::size_t>(pick % s.selectionCount + 1)];
-    std::array<std::int16_t, cellCount> paired{};
+    std::array<int, cellCount> paired{};
     int pairedCount = 0;
-    for (std::int16_t i = 1; i <= cellCount; ++i) {
+    for (int i = 1; i <= cellCount; ++i) {
         if (s.kind(i) == 0)
             continue;
         for (const int n : test::sideNeighbours(i)) {
-            if (s.kind(static_cast<std::int16_t>(n)) == s.kind(i)) {
+            if (s.kind(static_cast<int>(n)) == s.kind(i)) {
                 paired[static_cast<std::size_t>(pairedCount++)] = i;
                 break;
             }
         }
     }
     if (pairedCount == 0)
-        return static_cast<std::int16_t>(pick + 1);
+        return static_cast<int>(pick + 1);
     return paired[static_cast<std::size_t>(pick % pairedCount)];
 }
 
@@ -140,9 +139,9 @@ void ScriptedPlayer::checkHandler(const Command& command, const Before& before)
 void ScriptedPlayer::checkBeforeFirstGame(const Command& command)
 {
     const GameState& s = state();
-    bool untouched = s.gameOver == vbTrue && s.anchorCell == 0 && s.score == 0;
-    for (std::int16_t i = 1; i <= cellCount; ++i)
-        untouched = untouched && s.kind(i) == 0 && s.mark(i) == 0
+    bool untouched = s.gameOver && s.anchorCell == 0 && s.score == 0;
+    for (int i = 1; i <= cellCount; ++i)
+        untouched = untouched && s.kind(i) == 0 && s.marked(i) == 0
             && tk.shown(i) == test::ShownPicture{1, PieceLook::Normal};
     if (!untouched)
         fail(describe(command), {"before the first game nothing may change"});

@@ -19,7 +19,7 @@ public:
     ScriptedPlayer(const ScriptedPlayer&) = delete;
     ScriptedPlayer& operator=(const ScriptedPlayer&) = delete;
 
-    // From the window's load to the end of the script, an exit answered OK or the window's close.
+    // From the window opening to the end of the script, an exit answered OK or the window's close.
     void play();
 
 private:
@@ -35,7 +35,7 @@ private:
     void runEventLoop();
     void perform(const Command& command);
     void closeMainWindow(const Command& command);
-    std::int16_t pieceOfGroup(std::int16_t pick) const;
+    int pieceOfGroup(int pick) const;
 
     void checkHandler(const Command& command, const Before& before);
     void checkBeforeFirstGame(const Command& command);
@@ -47,8 +47,8 @@ private:
     PlayScript script;
     test::RecordingToolkit tk;
     Game game{tk};
-    int yesNoAnswer = vbNo;
-    int okCancelAnswer = vbCancel;
+    Answer yesNoAnswer = Answer::No;
+    Answer okCancelAnswer = Answer::Cancel;
     long steps = 0;
 };
 

@@ -21,7 +21,7 @@ Kinds kindsFrom(const Rows& rows)
         }
         for (std::size_t c = 0; c < 10; ++c) {
             const char ch = rows[r][c];
-            kinds[r * 10 + c + 1] = ch == '.' ? std::int16_t{0} : static_cast<std::int16_t>(ch - '0');
+            kinds[r * 10 + c + 1] = ch == '.' ? int{0} : static_cast<int>(ch - '0');
         }
     }
     return kinds;
@@ -40,7 +40,7 @@ Rows rowsOf(const Kinds& kinds)
 Rows rowsOf(const GameState& state)
 {
     Kinds kinds{};
-    for (std::int16_t i = 1; i <= 100; ++i)
+    for (int i = 1; i <= 100; ++i)
         kinds[static_cast<std::size_t>(i)] = state.kind(i);
     return rowsOf(kinds);
 }
@@ -49,7 +49,7 @@ Kinds sortedFill()
 {
     Kinds kinds{};
     for (std::size_t i = 1; i <= 100; ++i)
-        kinds[i] = static_cast<std::int16_t>((i - 1) / 20 + 1);
+        kinds[i] = static_cast<int>((i - 1) / 20 + 1);
     return kinds;
 }
 

@@ -11,7 +11,7 @@
 
 namespace gelumpa::test {
 
-using Kinds = std::array<std::int16_t, 101>; // slot 0 unused
+using Kinds = std::array<int, 101>; // slot 0 unused
 using Rows = std::vector<std::string>;
 
 Kinds kindsFrom(const Rows& rows);

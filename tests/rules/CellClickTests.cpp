@@ -43,7 +43,7 @@ Log highlights(const std::vector<int>& cells, int kind)
 {
     Log log;
     for (const int cell : cells)
-        log.push_back("show " + std::to_string(cell) + " pic1 " + std::to_string(kind));
+        log.push_back("show " + std::to_string(cell) + " highlighted " + std::to_string(kind));
     return log;
 }
 
@@ -54,7 +54,7 @@ Log highlights(const std::vector<int>& cells, int kind)
 TEST_F(RulesTest, markingFromCell56ListsTheSquareAs56_55_45_46)
 {
     setBoard(squareBoard);
-    rules.Box_Click(56);
+    rules.clickCell(56);
 
     EXPECT_EQ(state.anchorCell, 56);
     ASSERT_EQ(state.selectionCount, 4);
@@ -65,7 +65,7 @@ TEST_F(RulesTest, markingFromCell56ListsTheSquareAs56_55_45_46)
 TEST_F(RulesTest, markingVisitsTheNeighboursLeftUpRightDownEachToItsEnd)
 {
     setBoard(plusBoard);
-    rules.Box_Click(45);
+    rules.clickCell(45);
 
     ASSERT_EQ(state.selectionCount, 5);
     EXPECT_EQ((std::vector<int>{state.selection[1], state.selection[2], state.selection[3], state.selection[4], state.selection[5]}),
@@ -75,7 +75,7 @@ TEST_F(RulesTest, markingVisitsTheNeighboursLeftUpRightDownEachToItsEnd)
 TEST_F(RulesTest, aBoardOfOneKindIsMarkedWholeInARowByRowSnakeAHundredDeep)
 {
     setBoard(Rows(10, "1111111111"));
-    rules.Box_Click(1);
+    rules.clickCell(1);
 
     std::vector<int> expected;
     for (int row = 0; row < 10; ++row)
@@ -83,7 +83,7 @@ TEST_F(RulesTest, aBoardOfOneKindIsMarkedWholeInARowByRowSnakeAHundredDeep)
             expected.push_back(row * 10 + (row % 2 == 0 ? column : 11 - column));
     ASSERT_EQ(state.selectionCount, 100);
     EXPECT_EQ(std::vector<int>(state.selection.begin() + 1, state.selection.end()), expected);
-    EXPECT_EQ(tk.log(), joined({{"caption posisilbl ' 100'"}, highlights(expected, 1), soundOf(1)}));
+    EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 100'"}, highlights(expected, 1), soundOf(1)}));
 }
 
 TEST(CellGeometry, cornerCellsHaveOnlyTheirTwoNeighboursAndRowsNeverWrap)
@@ -119,54 +119,54 @@ TEST(CellGeometry, cornerCellsHaveOnlyTheirTwoNeighboursAndRowsNeverWrap)
 TEST_F(RulesTest, markingShowsTheSizeThenHighlightsInListOrderThenPlaysSoundOne)
 {
     setBoard(squareBoard);
-    rules.Box_Click(56);
+    rules.clickCell(56);
 
-    EXPECT_EQ(tk.log(), joined({{"caption posisilbl ' 4'"}, highlights({56, 55, 45, 46}, 3), soundOf(1)}));
+    EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 4'"}, highlights({56, 55, 45, 46}, 3), soundOf(1)}));
 }
 
 TEST_F(RulesTest, cellsAtTheEndOfARowAndTheStartOfTheNextAreTwoSingleGroups)
 {
     setBoard(rowEndBoard);
-    rules.Box_Click(10);
+    rules.clickCell(10);
     EXPECT_EQ(state.selectionCount, 1);
-    EXPECT_EQ(tk.caption(Caption::posisilbl), " 1");
+    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), " 1");
     tk.clearLog();
 
-    rules.Box_Click(11);
+    rules.clickCell(11);
 
-    EXPECT_EQ(tk.log(), joined({{"show 10 pic 3", "caption posisilbl ' 1'", "show 11 pic1 3"}, soundOf(1)}));
+    EXPECT_EQ(tk.log(), joined({{"show 10 normal 3", "caption groupSize ' 1'", "show 11 highlighted 3"}, soundOf(1)}));
     EXPECT_EQ(state.anchorCell, 11);
-    EXPECT_EQ(state.mark(10), 0);
+    EXPECT_EQ(state.marked(10), 0);
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
 TEST_F(RulesTest, clickingAnotherGroupUnmarksTheOldInListOrderAndMarksTheNewInOneClick)
 {
     setBoard(squareBoard);
-    rules.Box_Click(56);
+    rules.clickCell(56);
     tk.clearLog();
 
-    rules.Box_Click(1);
+    rules.clickCell(1);
 
-    EXPECT_EQ(tk.log(), joined({{"show 56 pic 3", "show 55 pic 3", "show 45 pic 3", "show 46 pic 3",
-                                  "caption posisilbl ' 1'", "show 1 pic1 1"},
+    EXPECT_EQ(tk.log(), joined({{"show 56 normal 3", "show 55 normal 3", "show 45 normal 3", "show 46 normal 3",
+                                  "caption groupSize ' 1'", "show 1 highlighted 1"},
                             soundOf(1)}));
     EXPECT_EQ(state.anchorCell, 1);
-    for (const std::int16_t cell : {45, 46, 55, 56})
-        EXPECT_EQ(state.mark(cell), 0) << cell;
+    for (const int cell : {45, 46, 55, 56})
+        EXPECT_EQ(state.marked(cell), 0) << cell;
 }
 
 TEST_F(RulesTest, aLonePieceClickedAgainIsMarkedAgainWithSoundOneAndStaysOnTheBoard)
 {
     setBoard(rowEndBoard);
-    rules.Box_Click(10);
+    rules.clickCell(10);
     tk.clearLog();
 
-    rules.Box_Click(10);
+    rules.clickCell(10);
 
-    EXPECT_EQ(tk.log(), joined({{"show 10 pic 3", "caption posisilbl ' 1'", "show 10 pic1 3"}, soundOf(1)}));
+    EXPECT_EQ(tk.log(), joined({{"show 10 normal 3", "caption groupSize ' 1'", "show 10 highlighted 3"}, soundOf(1)}));
     EXPECT_EQ(state.kind(10), 3);
-    EXPECT_EQ(state.mark(10), 1);
+    EXPECT_EQ(state.marked(10), 1);
     EXPECT_EQ(state.score, 0);
     EXPECT_TRUE(invariantsHold(state, tk));
 }
@@ -174,28 +174,28 @@ TEST_F(RulesTest, aLonePieceClickedAgainIsMarkedAgainWithSoundOneAndStaysOnTheBo
 TEST_F(RulesTest, aClickOnAnEmptyCellWhileAGroupIsMarkedChangesNothing)
 {
     setBoard(fallingBoard);
-    rules.Box_Click(91);
+    rules.clickCell(91);
     tk.clearLog();
     const GameState before = state;
 
-    rules.Box_Click(100);
-    rules.Box_Click(1);
+    rules.clickCell(100);
+    rules.clickCell(1);
 
     EXPECT_TRUE(tk.log().empty());
     EXPECT_EQ(rowsOf(state), rowsOf(before));
     EXPECT_EQ(state.anchorCell, 91);
     EXPECT_EQ(state.selectionCount, 3);
-    EXPECT_EQ(tk.caption(Caption::posisilbl), " 3");
+    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), " 3");
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
 TEST_F(RulesTest, clicksWhileTheGameIsOverChangeNothingAndPlayNothing)
 {
     setBoard(fallingBoard);
-    state.gameOver = vbTrue;
+    state.gameOver = true;
 
-    for (std::int16_t i = 1; i <= 100; ++i)
-        rules.Box_Click(i);
+    for (int i = 1; i <= 100; ++i)
+        rules.clickCell(i);
 
     EXPECT_TRUE(tk.log().empty());
     EXPECT_EQ(state.anchorCell, 0);
@@ -207,23 +207,23 @@ TEST_F(RulesTest, clicksWhileTheGameIsOverChangeNothingAndPlayNothing)
 TEST_F(RulesTest, removingAGroupLetsPiecesFallThenClosesColumnsThenScoresThenPlaysSoundTwo)
 {
     setBoard(fallingBoard);
-    rules.Box_Click(91);
-    EXPECT_EQ(tk.log(), joined({{"caption posisilbl ' 3'"}, highlights({91, 81, 92}, 1), soundOf(1)}));
+    rules.clickCell(91);
+    EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 3'"}, highlights({91, 81, 92}, 1), soundOf(1)}));
     tk.clearLog();
 
-    rules.Box_Click(92);
+    rules.clickCell(92);
 
     const Log expected = joined({
         {"clear 91", "clear 81", "clear 92"},
         // column 2 falls one row, the target first
-        {"show 92 pic 3", "clear 82", "show 82 pic 2", "clear 72"},
+        {"show 92 normal 3", "clear 82", "show 82 normal 2", "clear 72"},
         // column 2 moves into the empty column 1, every cell of it cleared
-        {"show 91 pic 3", "clear 92", "show 81 pic 2", "clear 82", "clear 72", "clear 62", "clear 52", "clear 42",
+        {"show 91 normal 3", "clear 92", "show 81 normal 2", "clear 82", "clear 72", "clear 62", "clear 52", "clear 42",
             "clear 32", "clear 22", "clear 12", "clear 2"},
         // column 3 follows into column 2
-        {"show 92 pic 4", "clear 93", "show 82 pic 4", "clear 83", "clear 73", "clear 63", "clear 53", "clear 43",
+        {"show 92 normal 4", "clear 93", "show 82 normal 4", "clear 83", "clear 73", "clear 63", "clear 53", "clear 43",
             "clear 33", "clear 23", "clear 13", "clear 3"},
-        {"caption scorelbl ' 96'"},
+        {"caption score ' 96'"},
         soundOf(2),
     });
     EXPECT_EQ(tk.log(), expected);
@@ -231,15 +231,15 @@ TEST_F(RulesTest, removingAGroupLetsPiecesFallThenClosesColumnsThenScoresThenPla
                                  "..........", "..........", "..........", "24........", "34........"}));
     EXPECT_EQ(state.score, 96);
     EXPECT_EQ(state.anchorCell, 0);
-    EXPECT_EQ(state.gameOver, vbFalse);
+    EXPECT_EQ(state.gameOver, false);
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
 TEST_F(RulesTest, anyCellOfTheMarkedGroupRemovesItNotOnlyTheAnchor)
 {
     setBoard(squareBoard);
-    rules.Box_Click(56);
-    rules.Box_Click(45);
+    rules.clickCell(56);
+    rules.clickCell(45);
 
     EXPECT_EQ(state.score, 4);
     EXPECT_EQ(state.anchorCell, 0);
@@ -251,15 +251,15 @@ TEST_F(RulesTest, removingSevenAddsSevenAndTheGroupSizeStaysShown)
 {
     setBoard(sevenBoard);
     ASSERT_EQ(state.score, 83);
-    rules.Box_Click(93);
-    rules.Box_Click(97);
+    rules.clickCell(93);
+    rules.clickCell(97);
 
     EXPECT_EQ(state.score, 90);
-    EXPECT_EQ(tk.caption(Caption::scorelbl), " 90");
-    EXPECT_EQ(tk.caption(Caption::posisilbl), " 7");
+    EXPECT_EQ(tk.caption(StatusLabel::Score), " 90");
+    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), " 7");
     EXPECT_EQ(state.selectionCount, 7);
     EXPECT_EQ(rowsOf(state)[9], "1212121112");
-    EXPECT_EQ(state.gameOver, vbFalse);
+    EXPECT_EQ(state.gameOver, false);
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
@@ -269,14 +269,14 @@ TEST_F(RulesTest, withSoundOffMarkingAndRemovingLoadNoSoundAndRunNoWaitingEvents
     state.soundOn = false;
     tk.queueEvent([] { ADD_FAILURE() << "a waiting event ran with sound off"; });
 
-    rules.Box_Click(91);
-    rules.Box_Click(81);
+    rules.clickCell(91);
+    rules.clickCell(81);
 
     EXPECT_EQ(tk.soundsLoaded(), 0);
     EXPECT_EQ(tk.soundsStarted(), 0);
     EXPECT_EQ(tk.eventRuns(), 0);
     EXPECT_EQ(tk.eventsWaiting(), 1U);
-    EXPECT_EQ(tk.log().back(), "caption scorelbl ' 96'");
+    EXPECT_EQ(tk.log().back(), "caption score ' 96'");
 }
 
 } // namespace gelumpa::test

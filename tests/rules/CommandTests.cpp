@@ -1,4 +1,4 @@
-// The main window's load and unload and its menu commands: new game, level, sound, about, exit.
+// The main window's start and close and its menu commands: new game, level, sound, about, exit.
 #include <gtest/gtest.h>
 
 #include "tests/rules/Fixtures.h"
@@ -10,8 +10,8 @@ namespace {
 
 ::testing::AssertionResult sameGame(const GameState& a, const GameState& b)
 {
-    for (std::int16_t i = 1; i <= 100; ++i)
-        if (a.kind(i) != b.kind(i) || a.mark(i) != b.mark(i))
+    for (int i = 1; i <= 100; ++i)
+        if (a.kind(i) != b.kind(i) || a.marked(i) != b.marked(i))
             return ::testing::AssertionFailure() << "cell " << i << " differs";
     if (a.score != b.score || a.anchorCell != b.anchorCell || a.selectionCount != b.selectionCount
         || a.gameOver != b.gameOver || a.level != b.level || a.soundOn != b.soundOn)
@@ -31,22 +31,22 @@ const char* const exitTitle = "I will miss u, honey !!";
 TEST_F(GameTest, theWindowLoadsWithNoGameAtLevelOneWithSoundOnAndDealsNothing)
 {
     EXPECT_TRUE(tk.log().empty());
-    EXPECT_EQ(state().gameOver, vbTrue);
-    EXPECT_EQ(state().level, 1);
+    EXPECT_EQ(state().gameOver, true);
+    EXPECT_EQ(state().level, Level::PieceOfTokay);
     EXPECT_TRUE(state().soundOn);
     EXPECT_EQ(rowsOf(state()), Rows(10, ".........."));
-    EXPECT_EQ(tk.caption(Caption::posisilbl), "000");
-    EXPECT_EQ(tk.caption(Caption::scorelbl), "000");
+    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), "000");
+    EXPECT_EQ(tk.caption(StatusLabel::Score), "000");
 }
 
 TEST_F(GameTest, beforeTheFirstGameClicksOnCellsChangeNothing)
 {
-    for (std::int16_t i = 1; i <= 100; ++i)
-        game.Box_Click(i);
+    for (int i = 1; i <= 100; ++i)
+        game.clickCell(i);
 
     EXPECT_TRUE(tk.log().empty());
     EXPECT_EQ(state().anchorCell, 0);
-    for (std::int16_t i = 1; i <= 100; ++i)
+    for (int i = 1; i <= 100; ++i)
         EXPECT_EQ(tk.shown(i), (ShownPicture{1, PieceLook::Normal})) << i;
 }
 
@@ -55,15 +55,15 @@ TEST_F(GameTest, beforeTheFirstGameClicksOnCellsChangeNothing)
 TEST_F(GameTest, aNewGameInTheMiddleOfAGameStartsOverAtOnceWithTheCountersAtZero)
 {
     dealKnownBoard(twoPairBoard);
-    game.Box_Click(1);
-    game.Box_Click(2);
-    game.Box_Click(9);
+    game.clickCell(1);
+    game.clickCell(2);
+    game.clickCell(9);
     ASSERT_EQ(state().score, 2);
     const int soundsBefore = tk.soundsStarted();
     tk.clearLog();
 
     tk.queueDraws(drawsToDeal(onePairBoard));
-    game.play1_Click();
+    game.newGame();
 
     EXPECT_EQ(tk.questionsAsked(), 0);
     EXPECT_EQ(tk.soundsStarted(), soundsBefore);
@@ -71,30 +71,30 @@ TEST_F(GameTest, aNewGameInTheMiddleOfAGameStartsOverAtOnceWithTheCountersAtZero
     EXPECT_EQ(state().score, 0);
     EXPECT_EQ(state().anchorCell, 0);
     EXPECT_EQ(state().selectionCount, 0);
-    EXPECT_EQ(state().gameOver, vbFalse);
-    EXPECT_EQ(state().level, 2);
-    EXPECT_EQ(tk.caption(Caption::posisilbl), " 0");
-    EXPECT_EQ(tk.caption(Caption::scorelbl), " 0");
-    EXPECT_EQ(tk.caption(Caption::levellbl), "Nightmare");
+    EXPECT_EQ(state().gameOver, false);
+    EXPECT_EQ(state().level, Level::Nightmare);
+    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), " 0");
+    EXPECT_EQ(tk.caption(StatusLabel::Score), " 0");
+    EXPECT_EQ(tk.caption(StatusLabel::Level), "Nightmare");
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
 
 TEST_F(GameTest, aNewGameAfterTheEndOpensTheBoardAgainAndLeavesTheEndWindowAlone)
 {
     dealKnownBoard(onePairBoard);
-    game.Box_Click(1);
-    game.Box_Click(2);
-    ASSERT_EQ(state().gameOver, vbTrue);
+    game.clickCell(1);
+    game.clickCell(2);
+    ASSERT_EQ(state().gameOver, true);
     tk.clearLog();
 
     tk.queueDraws(drawsToDeal(twoPairBoard));
-    game.play1_Click();
+    game.newGame();
 
-    EXPECT_EQ(state().gameOver, vbFalse);
-    EXPECT_TRUE(tk.isLoaded(Window::Form2));
+    EXPECT_EQ(state().gameOver, false);
+    EXPECT_TRUE(tk.isOpen(Window::EndOfGame));
     for (const auto& entry : tk.log())
-        EXPECT_NE(entry, "unload Form2");
-    game.Box_Click(9);
+        EXPECT_NE(entry, "close endWindow");
+    game.clickCell(9);
     EXPECT_EQ(state().selectionCount, 2);
 }
 
@@ -102,17 +102,17 @@ TEST_F(GameTest, aNewGameAfterTheEndOpensTheBoardAgainAndLeavesTheEndWindowAlone
 
 TEST_F(GameTest, choosingTheCheckedLevelDoesNothingAtAllEvenDuringAGame)
 {
-    game.level1_Click(1);
+    game.chooseLevel(Level::PieceOfTokay);
     EXPECT_TRUE(tk.log().empty());
 
     dealKnownBoard(twoPairBoard);
-    game.Box_Click(1);
-    game.Box_Click(2);
-    game.Box_Click(9);
+    game.clickCell(1);
+    game.clickCell(2);
+    game.clickCell(9);
     const GameState before = state();
     tk.clearLog();
 
-    game.level1_Click(2);
+    game.chooseLevel(Level::Nightmare);
 
     EXPECT_TRUE(tk.log().empty());
     EXPECT_TRUE(sameGame(state(), before));
@@ -121,14 +121,14 @@ TEST_F(GameTest, choosingTheCheckedLevelDoesNothingAtAllEvenDuringAGame)
 TEST_F(GameTest, switchingLevelDuringAGameAndAnsweringNoKeepsTheGameAsItWas)
 {
     dealKnownBoard(twoPairBoard);
-    game.Box_Click(1);
-    game.Box_Click(2);
-    game.Box_Click(9);
+    game.clickCell(1);
+    game.clickCell(2);
+    game.clickCell(9);
     const GameState before = state();
     tk.clearLog();
 
-    tk.answerYesNo(vbNo);
-    game.level1_Click(1);
+    tk.answerYesNo(Answer::No);
+    game.chooseLevel(Level::PieceOfTokay);
 
     EXPECT_EQ(tk.log(), (Log{"yesno"}));
     EXPECT_EQ(tk.lastPrompt(), levelPrompt);
@@ -140,19 +140,19 @@ TEST_F(GameTest, switchingLevelDuringAGameAndAnsweringNoKeepsTheGameAsItWas)
 TEST_F(GameTest, switchingLevelDuringAGameAndAnsweringYesMovesTheCheckMarkThenDealsAtTheNewLevel)
 {
     dealKnownBoard(twoPairBoard);
-    game.Box_Click(1);
-    game.Box_Click(2);
+    game.clickCell(1);
+    game.clickCell(2);
     tk.clearLog();
 
-    tk.answerYesNo(vbYes);
+    tk.answerYesNo(Answer::Yes);
     tk.queueDraws(RunDraws().idleSwaps(50).draws());
-    game.level1_Click(1);
+    game.chooseLevel(Level::PieceOfTokay);
 
     const Log& log = tk.log();
     ASSERT_GE(log.size(), 5U);
     EXPECT_EQ(Log(log.begin(), log.begin() + 5),
-        (Log{"yesno", "check level1 2 off", "check level1 1 on", "caption levellbl 'Piece of Tokay'", "seed"}));
-    EXPECT_EQ(state().level, 1);
+        (Log{"yesno", "check nightmare off", "check pieceOfTokay on", "caption level 'Piece of Tokay'", "seed"}));
+    EXPECT_EQ(state().level, Level::PieceOfTokay);
     EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
     EXPECT_EQ(state().score, 0);
     EXPECT_EQ(tk.drawsLeft(), 0U);
@@ -162,22 +162,22 @@ TEST_F(GameTest, switchingLevelDuringAGameAndAnsweringYesMovesTheCheckMarkThenDe
 TEST_F(GameTest, switchingLevelBeforeTheFirstGameOrAfterTheEndAsksNothingAndDealsAtOnce)
 {
     tk.queueDraws(drawsToDeal(onePairBoard));
-    game.level1_Click(2);
+    game.chooseLevel(Level::Nightmare);
     EXPECT_EQ(tk.questionsAsked(), 0);
-    EXPECT_EQ(tk.caption(Caption::levellbl), "Nightmare");
+    EXPECT_EQ(tk.caption(StatusLabel::Level), "Nightmare");
 
-    game.Box_Click(1);
-    game.Box_Click(2);
-    ASSERT_EQ(state().gameOver, vbTrue);
+    game.clickCell(1);
+    game.clickCell(2);
+    ASSERT_EQ(state().gameOver, true);
     tk.clearLog();
 
     tk.queueDraws(RunDraws().idleSwaps(50).draws());
-    game.level1_Click(1);
+    game.chooseLevel(Level::PieceOfTokay);
 
     EXPECT_EQ(tk.questionsAsked(), 0);
     EXPECT_EQ(Log(tk.log().begin(), tk.log().begin() + 3),
-        (Log{"check level1 2 off", "check level1 1 on", "caption levellbl 'Piece of Tokay'"}));
-    EXPECT_EQ(state().gameOver, vbFalse);
+        (Log{"check nightmare off", "check pieceOfTokay on", "caption level 'Piece of Tokay'"}));
+    EXPECT_EQ(state().gameOver, false);
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
 
@@ -185,60 +185,60 @@ TEST_F(GameTest, switchingLevelBeforeTheFirstGameOrAfterTheEndAsksNothingAndDeal
 
 TEST_F(GameTest, theSoundItemsMoveTheCheckMarkAndSetSoundOnWithoutStartingOrStoppingASound)
 {
-    game.suara1_Click(2);
-    EXPECT_EQ(tk.log(), (Log{"check suara1 1 off", "check suara1 2 on"}));
+    game.setSoundOn(false);
+    EXPECT_EQ(tk.log(), (Log{"check soundOn off", "check soundOff on"}));
     EXPECT_FALSE(state().soundOn);
 
-    game.suara1_Click(2);
+    game.setSoundOn(false);
     EXPECT_FALSE(state().soundOn);
-    EXPECT_TRUE(tk.checked(MenuArray::suara1, 2));
-    EXPECT_FALSE(tk.checked(MenuArray::suara1, 1));
+    EXPECT_TRUE(tk.checked(MenuItem::SoundOff));
+    EXPECT_FALSE(tk.checked(MenuItem::SoundOn));
 
     tk.clearLog();
-    game.suara1_Click(1);
-    EXPECT_EQ(tk.log(), (Log{"check suara1 2 off", "check suara1 1 on"}));
+    game.setSoundOn(true);
+    EXPECT_EQ(tk.log(), (Log{"check soundOff off", "check soundOn on"}));
     EXPECT_TRUE(state().soundOn);
 }
 
 TEST_F(GameTest, withSoundOffNoMarkingRemovalEndOrAboutLoadsOrPlaysAnything)
 {
-    game.suara1_Click(2);
+    game.setSoundOn(false);
     dealKnownBoard(onePairBoard);
-    game.Box_Click(1);
-    game.Box_Click(2);
-    ASSERT_EQ(state().gameOver, vbTrue);
-    game.about1_Click();
+    game.clickCell(1);
+    game.clickCell(2);
+    ASSERT_EQ(state().gameOver, true);
+    game.showCredits();
 
     EXPECT_EQ(tk.soundsLoaded(), 0);
     EXPECT_EQ(tk.soundsStarted(), 0);
     EXPECT_EQ(tk.eventRuns(), 0);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
-    EXPECT_EQ(tk.timesShown(Window::frmAbout), 1);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
+    EXPECT_EQ(tk.timesShown(Window::About), 1);
 }
 
 TEST_F(GameTest, theSoundBufferHoldsTheRecordingJustLoadedAndIsWhatThePlayerPlays)
 {
     dealKnownBoard(twoPairBoard);
-    game.Box_Click(1);
-    EXPECT_EQ(game.soundModule().soundBuffer(), RecordingToolkit::waveImage(1));
-    EXPECT_EQ(tk.lastPlayedBytes(), game.soundModule().soundBuffer().data());
+    game.clickCell(1);
+    EXPECT_EQ(game.soundEffects().lastRecording(), RecordingToolkit::waveImage(1));
+    EXPECT_EQ(tk.lastPlayedBytes(), game.soundEffects().lastRecording().data());
 
-    game.Box_Click(2);
-    EXPECT_EQ(game.soundModule().soundBuffer(), RecordingToolkit::waveImage(2));
-    EXPECT_EQ(tk.lastPlayedBytes(), game.soundModule().soundBuffer().data());
+    game.clickCell(2);
+    EXPECT_EQ(game.soundEffects().lastRecording(), RecordingToolkit::waveImage(2));
+    EXPECT_EQ(tk.lastPlayedBytes(), game.soundEffects().lastRecording().data());
 }
 
-// Protects the about command: its sound starts before the window is loaded and shown.
+// Protects the about command: its sound starts before the window is created and shown.
 
 TEST_F(GameTest, aboutPlaysSoundFourThenLoadsAndShowsTheAboutWindow)
 {
-    game.about1_Click();
-    EXPECT_EQ(tk.log(), joined({soundOf(4), {"load frmAbout", "show frmAbout"}}));
+    game.showCredits();
+    EXPECT_EQ(tk.log(), joined({soundOf(4), {"create aboutWindow", "show aboutWindow"}}));
 
     tk.clearLog();
-    game.suara1_Click(2);
-    game.about1_Click();
-    EXPECT_EQ(tk.log(), (Log{"check suara1 1 off", "check suara1 2 on", "load frmAbout", "show frmAbout"}));
+    game.setSoundOn(false);
+    game.showCredits();
+    EXPECT_EQ(tk.log(), (Log{"check soundOn off", "check soundOff on", "create aboutWindow", "show aboutWindow"}));
 }
 
 // Protects leaving: exit asks and ends at once on OK; closing the window asks nothing.
@@ -246,12 +246,12 @@ TEST_F(GameTest, aboutPlaysSoundFourThenLoadsAndShowsTheAboutWindow)
 TEST_F(GameTest, exitAnsweredCancelLeavesTheGameAndItsMarkedGroupAsTheyWere)
 {
     dealKnownBoard(twoPairBoard);
-    game.Box_Click(9);
+    game.clickCell(9);
     const GameState before = state();
     tk.clearLog();
 
-    tk.answerOkCancel(vbCancel);
-    game.xit1_Click();
+    tk.answerOkCancel(Answer::Cancel);
+    game.askToLeave();
 
     EXPECT_EQ(tk.log(), (Log{"okcancel"}));
     EXPECT_EQ(tk.lastPrompt(), exitPrompt);
@@ -262,22 +262,22 @@ TEST_F(GameTest, exitAnsweredCancelLeavesTheGameAndItsMarkedGroupAsTheyWere)
 
 TEST_F(GameTest, exitAnsweredOkEndsTheProgramAtOnceWhetherOrNotAGameRuns)
 {
-    tk.answerOkCancel(vbOK);
-    EXPECT_THROW(game.xit1_Click(), ProgramEnded);
+    tk.answerOkCancel(Answer::Ok);
+    EXPECT_THROW(game.askToLeave(), ProgramEnded);
     EXPECT_EQ(tk.log(), (Log{"okcancel", "end"}));
     EXPECT_EQ(tk.lastPrompt(), exitPrompt);
 }
 
 TEST_F(GameTest, closingTheMainWindowUnloadsTheAboutAndEndWindowsWithoutAQuestion)
 {
-    game.about1_Click();
+    game.showCredits();
     tk.clearLog();
 
-    game.Form_Unload();
+    game.closeWindows();
 
-    EXPECT_EQ(tk.log(), (Log{"unload frmAbout", "unload Form2"}));
+    EXPECT_EQ(tk.log(), (Log{"close aboutWindow", "close endWindow"}));
     EXPECT_EQ(tk.questionsAsked(), 0);
-    EXPECT_FALSE(tk.isLoaded(Window::frmAbout));
+    EXPECT_FALSE(tk.isOpen(Window::About));
 }
 
 } // namespace gelumpa::test

@@ -15,7 +15,7 @@ protected:
     Rows dealAtLevelOne(const RunDraws& draws)
     {
         tk.queueDraws(draws.draws());
-        game.play1_Click();
+        game.newGame();
         EXPECT_EQ(tk.drawsLeft(), 0U) << "fewer draws taken than scripted";
         EXPECT_TRUE(invariantsHold(state(), tk));
         return rowsOf(state());
@@ -25,7 +25,7 @@ protected:
     Rows dealAtLevelTwo(const std::vector<double>& draws)
     {
         tk.queueDraws(draws);
-        game.level1_Click(2);
+        game.chooseLevel(Level::Nightmare);
         EXPECT_EQ(tk.drawsLeft(), 0U) << "fewer draws taken than scripted";
         EXPECT_TRUE(invariantsHold(state(), tk));
         return rowsOf(state());
@@ -38,7 +38,7 @@ Log sortedShows()
 {
     Log log;
     for (int i = 1; i <= 100; ++i)
-        log.push_back("show " + std::to_string(i) + " pic " + std::to_string((i - 1) / 20 + 1));
+        log.push_back("show " + std::to_string(i) + " normal " + std::to_string((i - 1) / 20 + 1));
     return log;
 }
 
@@ -64,8 +64,8 @@ TEST_F(DealingTest, aNightmareDealSeedsDrawsOncePerCellThenShowsEveryCellInOrder
 {
     EXPECT_EQ(dealAtLevelTwo(cellDraws(identityDraws())), rowsOf(sortedFill()));
 
-    EXPECT_EQ(tk.log(), joined({{"check level1 1 off", "check level1 2 on", "caption levellbl 'Nightmare'", "seed"},
-                            repeated("draw", 100), sortedShows(), {"caption posisilbl ' 0'", "caption scorelbl ' 0'"}}));
+    EXPECT_EQ(tk.log(), joined({{"check pieceOfTokay off", "check nightmare on", "caption level 'Nightmare'", "seed"},
+                            repeated("draw", 100), sortedShows(), {"caption groupSize ' 0'", "caption score ' 0'"}}));
 }
 
 TEST_F(DealingTest, aPieceOfTokayDealOfFiftySwapsDrawsThreeTimesEachWhenNothingIsRedrawn)
@@ -73,7 +73,7 @@ TEST_F(DealingTest, aPieceOfTokayDealOfFiftySwapsDrawsThreeTimesEachWhenNothingI
     EXPECT_EQ(dealAtLevelOne(RunDraws().idleSwaps(50)), rowsOf(sortedFill()));
 
     EXPECT_EQ(tk.log(), joined({{"seed"}, repeated("draw", 150), sortedShows(),
-                            {"caption posisilbl ' 0'", "caption scorelbl ' 0'"}}));
+                            {"caption groupSize ' 0'", "caption score ' 0'"}}));
 }
 
 // Protects the Nightmare mixing: cell i trades with drawn cell j, for i = 1..100 in turn.
@@ -189,14 +189,14 @@ TEST_F(DealingTest, tokaySwapsWorkOnTheBoardTheEarlierSwapsLeft)
 TEST_F(DealingTest, aDealtBoardWithoutAPairIsShownAsDealtAndTheGameDoesNotEnd)
 {
     dealKnownBoard(noPairBoard);
-    EXPECT_EQ(state().gameOver, vbFalse);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 0);
+    EXPECT_EQ(state().gameOver, false);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 0);
 
-    game.Box_Click(1);
-    game.Box_Click(1);
+    game.clickCell(1);
+    game.clickCell(1);
     EXPECT_EQ(state().selectionCount, 1);
     EXPECT_EQ(state().score, 0);
-    EXPECT_EQ(state().gameOver, vbFalse);
+    EXPECT_EQ(state().gameOver, false);
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
 

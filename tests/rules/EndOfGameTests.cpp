@@ -9,7 +9,7 @@ namespace gelumpa::test {
 
 namespace {
 
-const Log endOfGame = joined({soundOf(3), {"load Form2", "show Form2"}});
+const Log endOfGame = joined({soundOf(3), {"create endWindow", "show endWindow"}});
 
 } // namespace
 
@@ -27,7 +27,7 @@ TEST_F(RulesTest, aSinglePairAnywhereOnTheBoardEvenAtItsEdgesKeepsTheGameGoing)
         rules.checkMovesLeft();
 
         EXPECT_TRUE(tk.log().empty());
-        EXPECT_EQ(state.gameOver, vbFalse);
+        EXPECT_EQ(state.gameOver, false);
     }
 }
 
@@ -37,8 +37,8 @@ TEST_F(RulesTest, aFullBoardWithoutAPairEndsTheGame)
     rules.checkMovesLeft();
 
     EXPECT_EQ(tk.log(), endOfGame);
-    EXPECT_EQ(state.gameOver, vbTrue);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+    EXPECT_EQ(state.gameOver, true);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
 }
 
 TEST_F(RulesTest, theSameKindAtTheEndOfOneRowAndTheStartOfTheNextIsNoMove)
@@ -69,15 +69,15 @@ TEST_F(RulesTest, theLastRemovalPlaysSoundTwoThenSoundThreeThenOpensTheEndWindow
 {
     setBoard({"..........", "..........", "..........", "..........", "..........",
         "..........", "..........", ".2........", "13........", "114......."});
-    rules.Box_Click(91);
+    rules.clickCell(91);
     tk.clearLog();
 
-    rules.Box_Click(81);
+    rules.clickCell(81);
 
     const Log& log = tk.log();
     ASSERT_GE(log.size(), 9U);
-    EXPECT_EQ(Log(log.end() - 9, log.end()), joined({{"caption scorelbl ' 97'"}, soundOf(2), endOfGame}));
-    EXPECT_EQ(state.gameOver, vbTrue);
+    EXPECT_EQ(Log(log.end() - 9, log.end()), joined({{"caption score ' 97'"}, soundOf(2), endOfGame}));
+    EXPECT_EQ(state.gameOver, true);
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
@@ -85,14 +85,14 @@ TEST_F(RulesTest, removingEveryPieceEndsTheGameWithTheSameSoundAndWindow)
 {
     setBoard({"..........", "..........", "..........", "..........", "..........",
         "..........", "..........", "..........", "..........", "11........"});
-    rules.Box_Click(92);
-    rules.Box_Click(92);
+    rules.clickCell(92);
+    rules.clickCell(92);
 
     EXPECT_EQ(rowsOf(state), Rows(10, ".........."));
     EXPECT_EQ(state.score, 100);
-    EXPECT_EQ(tk.caption(Caption::scorelbl), " 100");
-    EXPECT_EQ(state.gameOver, vbTrue);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+    EXPECT_EQ(tk.caption(StatusLabel::Score), " 100");
+    EXPECT_EQ(state.gameOver, true);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
     ASSERT_GE(tk.log().size(), endOfGame.size());
     EXPECT_EQ(Log(tk.log().end() - static_cast<long>(endOfGame.size()), tk.log().end()), endOfGame);
 }
@@ -104,21 +104,21 @@ TEST_F(RulesTest, withSoundOffTheGameEndsSilentlyAndTheWindowStillOpens)
 
     rules.checkMovesLeft();
 
-    EXPECT_EQ(tk.log(), (Log{"load Form2", "show Form2"}));
-    EXPECT_EQ(state.gameOver, vbTrue);
+    EXPECT_EQ(tk.log(), (Log{"create endWindow", "show endWindow"}));
+    EXPECT_EQ(state.gameOver, true);
 }
 
 TEST_F(RulesTest, afterTheEndClicksMarkNothingRemoveNothingAndPlayNothing)
 {
     setBoard({"..........", "..........", "..........", "..........", "..........",
         "..........", "..........", "..........", "3.........", "114......."});
-    rules.Box_Click(91);
-    rules.Box_Click(92);
-    ASSERT_EQ(state.gameOver, vbTrue);
+    rules.clickCell(91);
+    rules.clickCell(92);
+    ASSERT_EQ(state.gameOver, true);
     tk.clearLog();
 
-    for (std::int16_t i = 1; i <= 100; ++i)
-        rules.Box_Click(i);
+    for (int i = 1; i <= 100; ++i)
+        rules.clickCell(i);
 
     EXPECT_TRUE(tk.log().empty());
     EXPECT_EQ(state.anchorCell, 0);

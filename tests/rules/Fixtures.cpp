@@ -33,41 +33,34 @@ Log soundOf(int n)
     return failure;
 }
 
-RulesTest::RulesTest()
-{
-    state.gameOver = vbTrue;
-    state.level = 1;
-    state.soundOn = true;
-}
-
 void RulesTest::setBoard(const Rows& rows)
 {
     const Kinds kinds = kindsFrom(rows);
     int pieces = 0;
-    for (std::int16_t i = 1; i <= 100; ++i) {
+    for (int i = 1; i <= 100; ++i) {
         state.kind(i) = kinds[static_cast<std::size_t>(i)];
-        state.mark(i) = 0;
+        state.marked(i) = false;
         tk.preset(i, ShownPicture{state.kind(i), PieceLook::Normal});
         pieces += state.kind(i) != 0 ? 1 : 0;
     }
     state.anchorCell = 0;
     state.selectionCount = 0;
-    state.score = static_cast<std::int16_t>(100 - pieces);
-    state.gameOver = vbFalse;
-    tk.setCaption(Caption::posisilbl, " 0");
-    tk.setCaption(Caption::scorelbl, " " + std::to_string(state.score));
+    state.score = 100 - pieces;
+    state.gameOver = false;
+    tk.setCaption(StatusLabel::GroupSize, " 0");
+    tk.setCaption(StatusLabel::Score, " " + std::to_string(state.score));
     tk.clearLog();
 }
 
 void GameTest::dealKnownBoard(const Rows& rows)
 {
     tk.queueDraws(drawsToDeal(rows));
-    if (state().level == 2) {
-        game.play1_Click();
+    if (state().level == Level::Nightmare) {
+        game.newGame();
     } else {
-        if (state().gameOver == vbFalse)
-            tk.answerYesNo(vbYes);
-        game.level1_Click(2);
+        if (!state().gameOver)
+            tk.answerYesNo(Answer::Yes);
+        game.chooseLevel(Level::Nightmare);
     }
     EXPECT_EQ(tk.drawsLeft(), 0U);
     EXPECT_EQ(rowsOf(state()), rows);

@@ -11,7 +11,7 @@
 #include "core/GameState.h"
 #include "core/Rules.h"
 #include "game/Game.h"
-#include "game/Module1.h"
+#include "game/SoundEffects.h"
 #include "tests/rules/BoardText.h"
 #include "tests/rules/RecordingToolkit.h"
 
@@ -46,21 +46,19 @@ inline const Rows twoPairBoard{
 // The rules alone, on a position the test puts in place.
 class RulesTest : public ::testing::Test {
 protected:
-    RulesTest();
     // Puts a position in play as a game would have left it: nothing marked, every cell showing
     // its piece, the score counting the pieces gone and the labels up to date; clears the record.
     void setBoard(const Rows& rows);
 
     GameState state;
     RecordingToolkit tk;
-    Module1 module1{tk};
-    Rules rules{state, tk, module1};
+    SoundEffects effects{tk};
+    Rules rules{state, tk, effects};
 };
 
-// The whole game, from the main window's load on.
+// The whole game, from the main window's opening on.
 class GameTest : public ::testing::Test {
 protected:
-    GameTest() { game.Form_Load(); }
     // Starts a Nightmare game whose scripted draws deal exactly this board; clears the record.
     void dealKnownBoard(const Rows& rows);
     const GameState& state() const { return game.gameState(); }

@@ -10,11 +10,11 @@ using CellSet = std::array<bool, 101>;
 
 std::string numberLabel(int value) { return " " + std::to_string(value); }
 
-ShownPicture expectedPicture(const GameState& s, std::int16_t i)
+ShownPicture expectedPicture(const GameState& s, int i)
 {
     if (s.kind(i) == 0)
         return ShownPicture{};
-    return ShownPicture{s.kind(i), s.mark(i) != 0 ? PieceLook::Highlighted : PieceLook::Normal};
+    return ShownPicture{s.kind(i), s.marked(i) != 0 ? PieceLook::Highlighted : PieceLook::Normal};
 }
 
 // The cells connected to start through side neighbours of start's kind.
@@ -25,11 +25,11 @@ CellSet groupAt(const GameState& s, int start)
     int openCount = 0;
     group[static_cast<std::size_t>(start)] = true;
     open[static_cast<std::size_t>(openCount++)] = start;
-    const auto kind = s.kind(static_cast<std::int16_t>(start));
+    const auto kind = s.kind(static_cast<int>(start));
     while (openCount > 0) {
         const int cell = open[static_cast<std::size_t>(--openCount)];
         for (const int n : sideNeighbours(cell)) {
-            if (s.kind(static_cast<std::int16_t>(n)) == kind && !group[static_cast<std::size_t>(n)]) {
+            if (s.kind(static_cast<int>(n)) == kind && !group[static_cast<std::size_t>(n)]) {
                 group[static_cast<std::size_t>(n)] = true;
                 open[static_cast<std::size_t>(openCount++)] = n;
             }
@@ -42,9 +42,9 @@ void checkSelection(const GameState& s, std::vector<std::string>& broken)
 {
     CellSet marked{};
     bool anyMarked = false;
-    for (std::int16_t i = 1; i <= 100; ++i) {
-        marked[static_cast<std::size_t>(i)] = s.mark(i) == 1;
-        anyMarked = anyMarked || s.mark(i) == 1;
+    for (int i = 1; i <= 100; ++i) {
+        marked[static_cast<std::size_t>(i)] = s.marked(i) == 1;
+        anyMarked = anyMarked || s.marked(i) == 1;
     }
     if (s.anchorCell == 0) {
         if (anyMarked)
@@ -80,12 +80,12 @@ void checkSettled(const GameState& s, std::vector<std::string>& broken)
     for (int column = 1; column <= 10; ++column) {
         bool holeSeen = false;
         for (int row = 10; row >= 1; --row) {
-            const bool occupied = s.kind(static_cast<std::int16_t>((row - 1) * 10 + column)) != 0;
+            const bool occupied = s.kind(static_cast<int>((row - 1) * 10 + column)) != 0;
             if (occupied && holeSeen)
                 broken.push_back("column " + std::to_string(column) + " has a hole below row " + std::to_string(row));
             holeSeen = holeSeen || !occupied;
         }
-        const bool columnOccupied = s.kind(static_cast<std::int16_t>(90 + column)) != 0;
+        const bool columnOccupied = s.kind(static_cast<int>(90 + column)) != 0;
         if (columnOccupied && emptyColumnSeen)
             broken.push_back("column " + std::to_string(column) + " stands right of an empty column");
         emptyColumnSeen = emptyColumnSeen || !columnOccupied;
@@ -95,7 +95,7 @@ void checkSettled(const GameState& s, std::vector<std::string>& broken)
 void checkCounts(const GameState& s, std::vector<std::string>& broken)
 {
     std::array<int, 6> count{};
-    for (std::int16_t i = 1; i <= 100; ++i)
+    for (int i = 1; i <= 100; ++i)
         if (s.kind(i) >= 0 && s.kind(i) <= 5)
             ++count[static_cast<std::size_t>(s.kind(i))];
     for (std::size_t k = 1; k <= 5; ++k)
@@ -107,16 +107,16 @@ void checkCounts(const GameState& s, std::vector<std::string>& broken)
 
 void checkPanel(const GameState& s, const RecordingToolkit& tk, std::vector<std::string>& broken)
 {
-    if (tk.caption(Caption::posisilbl) != numberLabel(s.selectionCount))
-        broken.push_back("posisilbl reads '" + tk.caption(Caption::posisilbl) + "'");
-    if (tk.caption(Caption::scorelbl) != numberLabel(s.score))
-        broken.push_back("scorelbl reads '" + tk.caption(Caption::scorelbl) + "'");
-    const char* levelName = s.level == 1 ? "Piece of Tokay" : "Nightmare";
-    if (tk.caption(Caption::levellbl) != levelName)
-        broken.push_back("levellbl reads '" + tk.caption(Caption::levellbl) + "' at level " + std::to_string(s.level));
-    if (tk.checked(MenuArray::level1, 1) != (s.level == 1) || tk.checked(MenuArray::level1, 2) != (s.level == 2))
-        broken.push_back("the level check marks disagree with level " + std::to_string(s.level));
-    if (tk.checked(MenuArray::suara1, 1) != s.soundOn || tk.checked(MenuArray::suara1, 2) == s.soundOn)
+    if (tk.caption(StatusLabel::GroupSize) != numberLabel(s.selectionCount))
+        broken.push_back("the group size reads '" + tk.caption(StatusLabel::GroupSize) + "'");
+    if (tk.caption(StatusLabel::Score) != numberLabel(s.score))
+        broken.push_back("the score reads '" + tk.caption(StatusLabel::Score) + "'");
+    const char* levelName = s.level == Level::PieceOfTokay ? "Piece of Tokay" : "Nightmare";
+    if (tk.caption(StatusLabel::Level) != levelName)
+        broken.push_back("the level label reads '" + tk.caption(StatusLabel::Level) + "' at level " + std::to_string(static_cast<int>(s.level)));
+    if (tk.checked(MenuItem::PieceOfTokay) != (s.level == Level::PieceOfTokay) || tk.checked(MenuItem::Nightmare) != (s.level == Level::Nightmare))
+        broken.push_back("the level check marks disagree with level " + std::to_string(static_cast<int>(s.level)));
+    if (tk.checked(MenuItem::SoundOn) != s.soundOn || tk.checked(MenuItem::SoundOff) == s.soundOn)
         broken.push_back("the sound check marks disagree with soundOn");
 }
 
@@ -142,11 +142,11 @@ Neighbours sideNeighbours(int i)
 bool anyEqualPair(const GameState& s)
 {
     for (int i = 1; i <= 100; ++i) {
-        const auto kind = s.kind(static_cast<std::int16_t>(i));
+        const auto kind = s.kind(static_cast<int>(i));
         if (kind == 0)
             continue;
         for (const int n : sideNeighbours(i))
-            if (s.kind(static_cast<std::int16_t>(n)) == kind)
+            if (s.kind(static_cast<int>(n)) == kind)
                 return true;
     }
     return false;
@@ -155,22 +155,18 @@ bool anyEqualPair(const GameState& s)
 std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToolkit& tk)
 {
     std::vector<std::string> broken;
-    for (std::int16_t i = 1; i <= 100; ++i) {
+    for (int i = 1; i <= 100; ++i) {
         if (s.kind(i) < 0 || s.kind(i) > 5)
             broken.push_back("cell " + std::to_string(i) + " holds kind " + std::to_string(s.kind(i)));
-        if (s.mark(i) != 0 && s.mark(i) != 1)
-            broken.push_back("cell " + std::to_string(i) + " holds mark " + std::to_string(s.mark(i)));
-        if (s.mark(i) == 1 && s.kind(i) == 0)
+        if (s.marked(i) && s.kind(i) == 0)
             broken.push_back("empty cell " + std::to_string(i) + " is marked");
         if (!(tk.shown(i) == expectedPicture(s, i)))
-            broken.push_back("Box(" + std::to_string(i) + ") does not show what its cell holds");
+            broken.push_back("cell " + std::to_string(i) + " does not show what it holds");
     }
     if (s.anchorCell < 0 || s.anchorCell > 100 || s.selectionCount < 0 || s.selectionCount > 100 || s.score < 0 || s.score > 100)
         broken.push_back("a counter left 0..100");
-    if (s.gameOver != vbTrue && s.gameOver != vbFalse)
-        broken.push_back("gameOver holds " + std::to_string(s.gameOver));
-    if (s.level != 1 && s.level != 2)
-        broken.push_back("level holds " + std::to_string(s.level));
+    if (s.level != Level::PieceOfTokay && s.level != Level::Nightmare)
+        broken.push_back("level holds " + std::to_string(static_cast<int>(s.level)));
     checkSelection(s, broken);
     checkSettled(s, broken);
     checkCounts(s, broken);
@@ -181,7 +177,7 @@ std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToo
 bool holdsTwentyOfEachKind(const GameState& s)
 {
     std::array<int, 6> count{};
-    for (std::int16_t i = 1; i <= 100; ++i) {
+    for (int i = 1; i <= 100; ++i) {
         if (s.kind(i) < 0 || s.kind(i) > 5)
             return false;
         ++count[static_cast<std::size_t>(s.kind(i))];
@@ -191,9 +187,9 @@ bool holdsTwentyOfEachKind(const GameState& s)
 
 std::string brokenBetweenEvents(const GameState& s)
 {
-    if (s.gameOver != vbFalse && anyEqualPair(s))
+    if (s.gameOver && anyEqualPair(s))
         return "the game ended with a move left";
-    if (s.gameOver == vbFalse && s.score != 0 && !anyEqualPair(s))
+    if (!s.gameOver && s.score != 0 && !anyEqualPair(s))
         return "the game goes on after a removal left no move";
     return {};
 }

@@ -20,7 +20,7 @@ enum class Action { Click, NewGame, Level, Sound, About, Exit };
 
 struct Move {
     Action action = Action::Click;
-    std::int16_t argument = 0;
+    int argument = 0;
 };
 
 std::string describe(const Move& move)
@@ -57,7 +57,7 @@ private:
     };
 
     bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng) < p; }
-    std::int16_t between(int first, int last) { return static_cast<std::int16_t>(std::uniform_int_distribution<int>(first, last)(rng)); }
+    int between(int first, int last) { return static_cast<int>(std::uniform_int_distribution<int>(first, last)(rng)); }
     const GameState& state() const { return program->game.gameState(); }
 
     void startProgram()
@@ -65,9 +65,8 @@ private:
         program = std::make_unique<Program>();
         program->tk.setRecording(false);
         program->tk.setFallbackDraws([this] { return static_cast<double>(rng()) / 4294967296.0; });
-        program->tk.setFallbackAnswers([this] { return chance(0.5) ? vbYes : vbNo; },
-            [this] { return chance(0.3) ? vbOK : vbCancel; });
-        program->game.Form_Load();
+        program->tk.setFallbackAnswers([this] { return chance(0.5) ? Answer::Yes : Answer::No; },
+            [this] { return chance(0.3) ? Answer::Ok : Answer::Cancel; });
         wasOver = true;
     }
 
@@ -75,7 +74,7 @@ private:
     {
         const GameState& s = state();
         const double odds = std::uniform_real_distribution<double>(0.0, 1.0)(rng);
-        if (s.gameOver != vbFalse && odds < 0.3)
+        if (s.gameOver && odds < 0.3)
             return {Action::NewGame, 0};
         if (odds < 0.004)
             return {Action::NewGame, 0};
@@ -137,12 +136,12 @@ private:
         const int eventRunsBefore = tk.eventRuns();
 
         switch (move.action) {
-        case Action::Click: game.Box_Click(move.argument); break;
-        case Action::NewGame: game.play1_Click(); break;
-        case Action::Level: game.level1_Click(move.argument); break;
-        case Action::Sound: game.suara1_Click(move.argument); break;
-        case Action::About: game.about1_Click(); break;
-        case Action::Exit: game.xit1_Click(); break;
+        case Action::Click: game.clickCell(move.argument); break;
+        case Action::NewGame: game.newGame(); break;
+        case Action::Level: game.chooseLevel(static_cast<Level>(move.argument)); break;
+        case Action::Sound: game.setSoundOn(move.argument == 1); break;
+        case Action::About: game.showCredits(); break;
+        case Action::Exit: game.askToLeave(); break;
         }
 
         // Only these two deal themselves; they play no sound, so nothing runs inside them.
@@ -150,7 +149,7 @@ private:
         const int newDeals = dealing ? tk.seeds() - seedsBefore : 0;
         dealt[static_cast<std::size_t>(state().level)] += newDeals;
         if (tk.seeds() == 0) {
-            expect(state().gameOver == vbTrue && state().anchorCell == 0 && !anyEqualPair(state()), move,
+            expect(state().gameOver && state().anchorCell == 0 && !anyEqualPair(state()), move,
                 "before the first game nothing may change");
             return;
         }
@@ -170,8 +169,8 @@ private:
         const GameState& s = state();
         const std::string broken = brokenBetweenEvents(s);
         expect(broken.empty(), {}, broken);
-        ended += s.gameOver != vbFalse && !wasOver ? 1 : 0;
-        wasOver = s.gameOver != vbFalse;
+        ended += s.gameOver && !wasOver ? 1 : 0;
+        wasOver = s.gameOver;
     }
 
     void expect(bool holds, const Move& move, const std::string& what)

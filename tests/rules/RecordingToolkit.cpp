@@ -9,21 +9,30 @@ namespace gelumpa::test {
 
 namespace {
 
-const char* nameOf(Caption label)
+const char* nameOf(StatusLabel label)
 {
     switch (label) {
-    case Caption::posisilbl: return "posisilbl";
-    case Caption::scorelbl: return "scorelbl";
-    case Caption::levellbl: return "levellbl";
+    case StatusLabel::GroupSize: return "groupSize";
+    case StatusLabel::Score: return "score";
+    case StatusLabel::Level: return "level";
     }
     return "?";
 }
 
-const char* nameOf(MenuArray menu) { return menu == MenuArray::level1 ? "level1" : "suara1"; }
+const char* nameOf(MenuItem item)
+{
+    switch (item) {
+    case MenuItem::PieceOfTokay: return "pieceOfTokay";
+    case MenuItem::Nightmare: return "nightmare";
+    case MenuItem::SoundOn: return "soundOn";
+    case MenuItem::SoundOff: return "soundOff";
+    }
+    return "?";
+}
 
-const char* nameOf(Window window) { return window == Window::Form2 ? "Form2" : "frmAbout"; }
+const char* nameOf(Window window) { return window == Window::EndOfGame ? "endWindow" : "aboutWindow"; }
 
-bool validCell(std::int16_t cell) { return cell >= 1 && cell <= 100; }
+bool validCell(int cell) { return cell >= 1 && cell <= 100; }
 
 void putLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
 {
@@ -39,13 +48,13 @@ RecordingToolkit::RecordingToolkit()
     : captions{"000", "000", "Piece of Tokay"} // the main window's design
 {
     cells.fill(ShownPicture{1, PieceLook::Normal});
-    checks[static_cast<std::size_t>(MenuArray::level1)][1] = true;
-    checks[static_cast<std::size_t>(MenuArray::suara1)][1] = true;
-    for (std::int16_t n = 1; n <= 4; ++n)
+    checks[static_cast<std::size_t>(MenuItem::PieceOfTokay)] = true;
+    checks[static_cast<std::size_t>(MenuItem::SoundOn)] = true;
+    for (int n = 1; n <= 4; ++n)
         waves[static_cast<std::size_t>(n)] = waveImage(n);
 }
 
-std::vector<std::uint8_t> RecordingToolkit::waveImage(std::int16_t n)
+std::vector<std::uint8_t> RecordingToolkit::waveImage(int n)
 {
     // A complete mono 8-bit PCM wave of two samples; the first sample names the recording.
     std::vector<std::uint8_t> image;
@@ -68,75 +77,59 @@ std::vector<std::uint8_t> RecordingToolkit::waveImage(std::int16_t n)
 
 void RecordingToolkit::record(std::string entry)
 {
-    if (recording)
+    if (keepingRecord)
         entries.push_back(std::move(entry));
 }
 
-void RecordingToolkit::showPiece(std::int16_t cell, std::int16_t kind, PieceLook look)
+void RecordingToolkit::showPiece(int cell, int kind, PieceLook look)
 {
     if (!validCell(cell) || kind < 1 || kind > 5) {
         ADD_FAILURE() << "showPiece(" << cell << ", " << kind << ") outside the board or the picture stores";
         return;
     }
     cells[static_cast<std::size_t>(cell)] = ShownPicture{kind, look};
-    if (recording)
-        record("show " + std::to_string(cell) + (look == PieceLook::Normal ? " pic " : " pic1 ") + std::to_string(kind));
+    if (keepingRecord)
+        record("show " + std::to_string(cell) + (look == PieceLook::Normal ? " normal " : " highlighted ") + std::to_string(kind));
 }
 
-void RecordingToolkit::clearCell(std::int16_t cell)
+void RecordingToolkit::clearCell(int cell)
 {
     if (!validCell(cell)) {
         ADD_FAILURE() << "clearCell(" << cell << ") outside the board";
         return;
     }
     cells[static_cast<std::size_t>(cell)] = ShownPicture{};
-    if (recording)
+    if (keepingRecord)
         record("clear " + std::to_string(cell));
 }
 
-void RecordingToolkit::setCaption(Caption label, std::string_view text)
+void RecordingToolkit::setCaption(StatusLabel label, std::string_view text)
 {
     captions[static_cast<std::size_t>(label)] = std::string(text);
-    if (recording)
+    if (keepingRecord)
         record(std::string("caption ") + nameOf(label) + " '" + std::string(text) + "'");
 }
 
-std::string RecordingToolkit::menuCaption(MenuArray menu, std::int16_t index) const
+std::string RecordingToolkit::menuCaption(MenuItem item) const
 {
-    static const std::array<std::array<const char*, 3>, 2> texts{{
-        {"", "&Piece of Tokay", "&Nightmare"},
-        {"", "&Make me mad !!", "&Keep silent.."},
-    }};
-    if (index < 1 || index > 2) {
-        ADD_FAILURE() << "menu item " << index << " does not exist";
-        return "";
-    }
-    return texts[static_cast<std::size_t>(menu)][static_cast<std::size_t>(index)];
+    static constexpr std::array<const char*, 4> texts{"&Piece of Tokay", "&Nightmare", "&Make me mad !!",
+                                                      "&Keep silent.."};
+    return texts[static_cast<std::size_t>(item)];
 }
 
-void RecordingToolkit::setChecked(MenuArray menu, std::int16_t index, bool on)
+void RecordingToolkit::setChecked(MenuItem item, bool on)
 {
-    if (index < 1 || index > 2) {
-        ADD_FAILURE() << "menu item " << index << " does not exist";
-        return;
-    }
-    checks[static_cast<std::size_t>(menu)][static_cast<std::size_t>(index)] = on;
-    if (recording)
-        record(std::string("check ") + nameOf(menu) + " " + std::to_string(index) + (on ? " on" : " off"));
+    checks[static_cast<std::size_t>(item)] = on;
+    record(std::string("check ") + nameOf(item) + (on ? " on" : " off"));
 }
 
-bool RecordingToolkit::checked(MenuArray menu, std::int16_t index) const
-{
-    return checks[static_cast<std::size_t>(menu)][static_cast<std::size_t>(index)];
-}
-
-void RecordingToolkit::setFallbackAnswers(std::function<int()> yesNo, std::function<int()> okCancel)
+void RecordingToolkit::setFallbackAnswers(std::function<Answer()> yesNo, std::function<Answer()> okCancel)
 {
     yesNoFallback = std::move(yesNo);
     okCancelFallback = std::move(okCancel);
 }
 
-int RecordingToolkit::ask(const char* entry, std::string_view question, std::string_view heading)
+Answer RecordingToolkit::ask(const char* entry, std::string_view question, std::string_view heading)
 {
     ++questionCount;
     prompt = question;
@@ -145,7 +138,7 @@ int RecordingToolkit::ask(const char* entry, std::string_view question, std::str
     const bool yesNo = std::string_view(entry) == "yesno";
     auto& answers = yesNo ? yesNoAnswers : okCancelAnswers;
     if (!answers.empty()) {
-        const int answer = answers.front();
+        const Answer answer = answers.front();
         answers.pop_front();
         return answer;
     }
@@ -153,37 +146,37 @@ int RecordingToolkit::ask(const char* entry, std::string_view question, std::str
     if (fallback)
         return fallback();
     ADD_FAILURE() << "unexpected question: " << question;
-    return yesNo ? vbNo : vbCancel;
+    return yesNo ? Answer::No : Answer::Cancel;
 }
 
-int RecordingToolkit::askYesNo(std::string_view question, std::string_view heading)
+Answer RecordingToolkit::askYesNo(std::string_view question, std::string_view heading)
 {
     return ask("yesno", question, heading);
 }
 
-int RecordingToolkit::askOkCancel(std::string_view question, std::string_view heading)
+Answer RecordingToolkit::askOkCancel(std::string_view question, std::string_view heading)
 {
     return ask("okcancel", question, heading);
 }
 
-void RecordingToolkit::loadWindow(Window window)
+void RecordingToolkit::createWindow(Window window)
 {
-    windows[static_cast<std::size_t>(window)].loaded = true;
-    record(std::string("load ") + nameOf(window));
+    windows[static_cast<std::size_t>(window)].open = true;
+    record(std::string("create ") + nameOf(window));
 }
 
 void RecordingToolkit::showWindow(Window window)
 {
     auto& model = windows[static_cast<std::size_t>(window)];
-    model.loaded = true;
+    model.open = true;
     ++model.shows;
     record(std::string("show ") + nameOf(window));
 }
 
-void RecordingToolkit::unloadWindow(Window window)
+void RecordingToolkit::closeWindow(Window window)
 {
     windows[static_cast<std::size_t>(window)] = WindowModel{};
-    record(std::string("unload ") + nameOf(window));
+    record(std::string("close ") + nameOf(window));
 }
 
 void RecordingToolkit::endProgram()
@@ -194,7 +187,7 @@ void RecordingToolkit::endProgram()
     throw ProgramEnded{};
 }
 
-void RecordingToolkit::queueEventDuring(std::int16_t n, std::function<void()> event)
+void RecordingToolkit::queueEventDuring(int n, std::function<void()> event)
 {
     arriving.emplace_back(n, std::move(event));
 }
@@ -204,7 +197,7 @@ void RecordingToolkit::runWaitingEvents()
     ++eventRunCount;
     record("events");
     for (auto it = arriving.begin(); it != arriving.end();) {
-        if (it->first == lastRecording) {
+        if (it->first == playing) {
             waiting.push_back(std::move(it->second));
             it = arriving.erase(it);
         } else {
@@ -251,15 +244,11 @@ double RecordingToolkit::drawUniform()
     return 0.0;
 }
 
-std::span<const std::uint8_t> RecordingToolkit::loadSound(std::int16_t n)
+std::span<const std::uint8_t> RecordingToolkit::recording(Sound sound)
 {
     ++loadCount;
-    if (n < 1 || n > 4) {
-        ADD_FAILURE() << "no recording " << n;
-        return {};
-    }
-    if (recording)
-        record("wave " + std::to_string(n));
+    const int n = static_cast<int>(sound);
+    record("wave " + std::to_string(n));
     return waves[static_cast<std::size_t>(n)];
 }
 
@@ -276,10 +265,10 @@ void RecordingToolkit::playFromMemory(std::span<const std::uint8_t> waveImage)
     ++playCount;
     lastPlayed = waveImage.data();
     const int n = recordingOf(waveImage);
-    lastRecording = static_cast<std::int16_t>(n);
+    playing = n;
     if (n == 0)
         ADD_FAILURE() << "played bytes that are none of the recordings";
-    if (recording)
+    if (keepingRecord)
         record("play " + std::to_string(n));
 }
 

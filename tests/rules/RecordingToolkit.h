@@ -19,7 +19,7 @@ struct ProgramEnded {};
 
 // What a cell shows; kind 0 is the empty picture.
 struct ShownPicture {
-    std::int16_t kind = 0;
+    int kind = 0;
     PieceLook look = PieceLook::Normal;
     bool operator==(const ShownPicture&) const = default;
 };
@@ -28,35 +28,35 @@ class RecordingToolkit final : public Toolkit {
 public:
     RecordingToolkit();
 
-    void showPiece(std::int16_t cell, std::int16_t kind, PieceLook look) override;
-    void clearCell(std::int16_t cell) override;
-    void setCaption(Caption label, std::string_view text) override;
-    std::string menuCaption(MenuArray menu, std::int16_t index) const override;
-    void setChecked(MenuArray menu, std::int16_t index, bool on) override;
-    int askYesNo(std::string_view prompt, std::string_view title) override;
-    int askOkCancel(std::string_view prompt, std::string_view title) override;
-    void loadWindow(Window window) override;
+    void showPiece(int cell, int kind, PieceLook look) override;
+    void clearCell(int cell) override;
+    void setCaption(StatusLabel label, std::string_view text) override;
+    std::string menuCaption(MenuItem item) const override;
+    void setChecked(MenuItem item, bool on) override;
+    Answer askYesNo(std::string_view prompt, std::string_view title) override;
+    Answer askOkCancel(std::string_view prompt, std::string_view title) override;
+    void createWindow(Window window) override;
     void showWindow(Window window) override;
-    void unloadWindow(Window window) override;
+    void closeWindow(Window window) override;
     void endProgram() override;
     void runWaitingEvents() override;
     void seedFromClock() override;
     double drawUniform() override;
-    std::span<const std::uint8_t> loadSound(std::int16_t n) override;
+    std::span<const std::uint8_t> recording(Sound sound) override;
     void playFromMemory(std::span<const std::uint8_t> waveImage) override;
 
-    // The record of effects, one line each ("show 45 pic1 3", "clear 45", "play 2", ...).
+    // The record of effects, one line each ("show 45 highlighted 3", "clear 45", "play 2", ...).
     const std::vector<std::string>& log() const { return entries; }
     void clearLog() { entries.clear(); }
     // Long random runs keep only the screen model and the counters below.
-    void setRecording(bool on) { recording = on; }
+    void setRecording(bool on) { keepingRecord = on; }
 
     // The screen as the rules left it.
-    ShownPicture shown(std::int16_t cell) const { return cells[static_cast<std::size_t>(cell)]; }
-    void preset(std::int16_t cell, ShownPicture picture) { cells[static_cast<std::size_t>(cell)] = picture; }
-    const std::string& caption(Caption label) const { return captions[static_cast<std::size_t>(label)]; }
-    bool checked(MenuArray menu, std::int16_t index) const;
-    bool isLoaded(Window window) const { return windows[static_cast<std::size_t>(window)].loaded; }
+    ShownPicture shown(int cell) const { return cells[static_cast<std::size_t>(cell)]; }
+    void preset(int cell, ShownPicture picture) { cells[static_cast<std::size_t>(cell)] = picture; }
+    const std::string& caption(StatusLabel label) const { return captions[static_cast<std::size_t>(label)]; }
+    bool checked(MenuItem item) const { return checks[static_cast<std::size_t>(item)]; }
+    bool isOpen(Window window) const { return windows[static_cast<std::size_t>(window)].open; }
     int timesShown(Window window) const { return windows[static_cast<std::size_t>(window)].shows; }
 
     // Counters kept while recording is off as well.
@@ -70,9 +70,9 @@ public:
     const std::uint8_t* lastPlayedBytes() const { return lastPlayed; }
 
     // Answers to the message boxes, taken in order; without one, the fallback answers.
-    void answerYesNo(int answer) { yesNoAnswers.push_back(answer); }
-    void answerOkCancel(int answer) { okCancelAnswers.push_back(answer); }
-    void setFallbackAnswers(std::function<int()> yesNo, std::function<int()> okCancel);
+    void answerYesNo(Answer answer) { yesNoAnswers.push_back(answer); }
+    void answerOkCancel(Answer answer) { okCancelAnswers.push_back(answer); }
+    void setFallbackAnswers(std::function<Answer()> yesNo, std::function<Answer()> okCancel);
 
     // Uniform draws, taken in order; without one, the fallback draws.
     void queueDraws(const std::vector<double>& values);
@@ -82,41 +82,41 @@ public:
     // Window events waiting to be handled by the next runWaitingEvents.
     void queueEvent(std::function<void()> event) { waiting.push_back(std::move(event)); }
     // An event that arrives while recording n plays: it waits for the runWaitingEvents after it.
-    void queueEventDuring(std::int16_t n, std::function<void()> event);
+    void queueEventDuring(int n, std::function<void()> event);
     std::size_t eventsWaiting() const { return waiting.size(); }
     // Hands the waiting events over to the caller, as the main event loop would take them.
     std::deque<std::function<void()>> takeWaitingEvents();
 
     // The small wave image that stands for recording n.
-    static std::vector<std::uint8_t> waveImage(std::int16_t n);
+    static std::vector<std::uint8_t> waveImage(int n);
 
 private:
     struct WindowModel {
-        bool loaded = false;
+        bool open = false;
         int shows = 0;
     };
 
     void record(std::string entry);
-    int ask(const char* entry, std::string_view question, std::string_view heading);
+    Answer ask(const char* entry, std::string_view question, std::string_view heading);
     int recordingOf(std::span<const std::uint8_t> image) const;
 
-    bool recording = true;
+    bool keepingRecord = true;
     std::vector<std::string> entries;
     std::array<ShownPicture, 101> cells{};
     std::array<std::string, 3> captions;
-    std::array<std::array<bool, 3>, 2> checks{};
+    std::array<bool, 4> checks{};
     std::array<WindowModel, 2> windows{};
     std::array<std::vector<std::uint8_t>, 5> waves;
 
-    std::deque<int> yesNoAnswers;
-    std::deque<int> okCancelAnswers;
-    std::function<int()> yesNoFallback;
-    std::function<int()> okCancelFallback;
+    std::deque<Answer> yesNoAnswers;
+    std::deque<Answer> okCancelAnswers;
+    std::function<Answer()> yesNoFallback;
+    std::function<Answer()> okCancelFallback;
     std::deque<double> draws;
     std::function<double()> drawFallback;
     std::deque<std::function<void()>> waiting;
-    std::deque<std::pair<std::int16_t, std::function<void()>>> arriving;
-    std::int16_t lastRecording = 0;
+    std::deque<std::pair<int, std::function<void()>>> arriving;
+    int playing = 0;
 
     int seedCount = 0;
     int playCount = 0;

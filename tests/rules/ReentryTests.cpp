@@ -20,20 +20,20 @@ std::vector<int> identity()
 class ReentryTest : public GameTest {
 protected:
     // A click that arrives while recording n starts, checked like any handler.
-    void clickDuring(std::int16_t n, std::int16_t cell)
+    void clickDuring(int n, int cell)
     {
         tk.queueEventDuring(n, [this, cell] {
-            game.Box_Click(cell);
+            game.clickCell(cell);
             EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting click on " << cell;
         });
     }
 
     // A new game that arrives while recording n starts and deals the sorted fill.
-    void newGameDuring(std::int16_t n)
+    void newGameDuring(int n)
     {
         tk.queueEventDuring(n, [this] {
             tk.queueDraws(cellDraws(identity()));
-            game.play1_Click();
+            game.newGame();
             EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting new game";
         });
     }
@@ -48,10 +48,10 @@ TEST_F(ReentryTest, aClickWaitingWhileAGroupIsMarkedRunsInsideSoundOneAndMovesTh
     dealKnownBoard(twoPairBoard);
     clickDuring(1, 9);
 
-    game.Box_Click(1);
+    game.clickCell(1);
 
-    EXPECT_EQ(tk.log(), joined({{"caption posisilbl ' 2'", "show 1 pic1 1", "show 2 pic1 1"}, soundOf(1),
-                            {"show 1 pic 1", "show 2 pic 1", "caption posisilbl ' 2'", "show 9 pic1 4", "show 10 pic1 4"},
+    EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 2'", "show 1 highlighted 1", "show 2 highlighted 1"}, soundOf(1),
+                            {"show 1 normal 1", "show 2 normal 1", "caption groupSize ' 2'", "show 9 highlighted 4", "show 10 highlighted 4"},
                             soundOf(1)}));
     EXPECT_EQ(state().anchorCell, 9);
     EXPECT_TRUE(invariantsHold(state(), tk));
@@ -62,12 +62,12 @@ TEST_F(ReentryTest, aSecondClickWaitingOnTheGroupJustMarkedRemovesItInsideSoundO
     dealKnownBoard(twoPairBoard);
     clickDuring(1, 2);
 
-    game.Box_Click(1);
+    game.clickCell(1);
 
     EXPECT_EQ(state().score, 2);
     EXPECT_EQ(state().anchorCell, 0);
     EXPECT_EQ(rowsOf(state())[0], "..34512344");
-    EXPECT_EQ(state().gameOver, vbFalse);
+    EXPECT_EQ(state().gameOver, false);
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
 
@@ -76,11 +76,11 @@ TEST_F(ReentryTest, aNewGameWaitingWhileAGroupIsMarkedLeavesAFreshBoardWithNothi
     dealKnownBoard(twoPairBoard);
     newGameDuring(1);
 
-    game.Box_Click(9);
+    game.clickCell(9);
 
     EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
     EXPECT_EQ(state().anchorCell, 0);
-    EXPECT_EQ(tk.caption(Caption::posisilbl), " 0");
+    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), " 0");
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
 
@@ -88,15 +88,15 @@ TEST_F(ReentryTest, aLevelChangeWaitingWhileAGroupIsMarkedAsksThenDealsAtTheNewL
 {
     dealKnownBoard(twoPairBoard);
     tk.queueEventDuring(1, [this] {
-        tk.answerYesNo(vbYes);
+        tk.answerYesNo(Answer::Yes);
         tk.queueDraws(RunDraws().idleSwaps(50).draws());
-        game.level1_Click(1);
+        game.chooseLevel(Level::PieceOfTokay);
     });
 
-    game.Box_Click(1);
+    game.clickCell(1);
 
     EXPECT_EQ(tk.questionsAsked(), 1);
-    EXPECT_EQ(state().level, 1);
+    EXPECT_EQ(state().level, Level::PieceOfTokay);
     EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
     EXPECT_EQ(state().anchorCell, 0);
     EXPECT_TRUE(invariantsHold(state(), tk));
@@ -107,13 +107,13 @@ TEST_F(ReentryTest, aLevelChangeWaitingWhileAGroupIsMarkedAsksThenDealsAtTheNewL
 TEST_F(ReentryTest, aNewGameWaitingDuringTheLastRemovalLeavesTheEndTestAFreshBoardSoTheGameGoesOn)
 {
     dealKnownBoard(onePairBoard);
-    game.Box_Click(1);
+    game.clickCell(1);
     newGameDuring(2);
 
-    game.Box_Click(2);
+    game.clickCell(2);
 
-    EXPECT_EQ(state().gameOver, vbFalse);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 0);
+    EXPECT_EQ(state().gameOver, false);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 0);
     EXPECT_EQ(state().score, 0);
     EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
     EXPECT_TRUE(invariantsHold(state(), tk));
@@ -122,37 +122,37 @@ TEST_F(ReentryTest, aNewGameWaitingDuringTheLastRemovalLeavesTheEndTestAFreshBoa
 TEST_F(ReentryTest, aLevelChangeWaitingDuringTheLastRemovalAnsweredNoLetsTheGameEnd)
 {
     dealKnownBoard(onePairBoard);
-    game.Box_Click(1);
+    game.clickCell(1);
     tk.queueEventDuring(2, [this] {
-        tk.answerYesNo(vbNo);
-        game.level1_Click(1);
+        tk.answerYesNo(Answer::No);
+        game.chooseLevel(Level::PieceOfTokay);
     });
 
-    game.Box_Click(2);
+    game.clickCell(2);
 
     EXPECT_EQ(tk.questionsAsked(), 1);
-    EXPECT_EQ(state().level, 2);
-    EXPECT_EQ(state().gameOver, vbTrue);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+    EXPECT_EQ(state().level, Level::Nightmare);
+    EXPECT_EQ(state().gameOver, true);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
 
 TEST_F(ReentryTest, clicksWaitingDuringARemovalThatTakeTheLastPairEndTheGameTwice)
 {
     dealKnownBoard(twoPairBoard);
-    game.Box_Click(1);
+    game.clickCell(1);
     clickDuring(2, 9);
     clickDuring(2, 9);
     tk.clearLog();
 
-    game.Box_Click(2);
+    game.clickCell(2);
 
-    const Log endOfGame = joined({soundOf(3), {"load Form2", "show Form2"}});
-    EXPECT_EQ(tk.log(), joined({{"clear 1", "clear 2", "caption scorelbl ' 2'"}, soundOf(2),
-                            {"caption posisilbl ' 2'", "show 9 pic1 4", "show 10 pic1 4"}, soundOf(1),
-                            {"clear 9", "clear 10", "caption scorelbl ' 4'"}, soundOf(2), endOfGame, endOfGame}));
-    EXPECT_EQ(state().gameOver, vbTrue);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 2);
+    const Log endOfGame = joined({soundOf(3), {"create endWindow", "show endWindow"}});
+    EXPECT_EQ(tk.log(), joined({{"clear 1", "clear 2", "caption score ' 2'"}, soundOf(2),
+                            {"caption groupSize ' 2'", "show 9 highlighted 4", "show 10 highlighted 4"}, soundOf(1),
+                            {"clear 9", "clear 10", "caption score ' 4'"}, soundOf(2), endOfGame, endOfGame}));
+    EXPECT_EQ(state().gameOver, true);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 2);
     EXPECT_EQ(state().score, 4);
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
@@ -160,13 +160,13 @@ TEST_F(ReentryTest, clicksWaitingDuringARemovalThatTakeTheLastPairEndTheGameTwic
 TEST_F(ReentryTest, aPieceMarkedByAClickWaitingDuringTheLastRemovalStaysMarkedWhenTheGameEnds)
 {
     dealKnownBoard(onePairBoard);
-    game.Box_Click(1);
+    game.clickCell(1);
     clickDuring(2, 50);
 
-    game.Box_Click(2);
+    game.clickCell(2);
 
-    EXPECT_EQ(state().gameOver, vbTrue);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
+    EXPECT_EQ(state().gameOver, true);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
     EXPECT_EQ(state().anchorCell, 50);
     EXPECT_EQ(tk.shown(50), (ShownPicture{3, PieceLook::Highlighted}));
     EXPECT_TRUE(invariantsHold(state(), tk));
@@ -177,16 +177,16 @@ TEST_F(ReentryTest, aPieceMarkedByAClickWaitingDuringTheLastRemovalStaysMarkedWh
 TEST_F(ReentryTest, clicksWaitingWhenTheGameEndsAreAlreadyIgnored)
 {
     dealKnownBoard(onePairBoard);
-    game.Box_Click(1);
+    game.clickCell(1);
     clickDuring(3, 50);
     clickDuring(3, 3);
     tk.clearLog();
 
-    game.Box_Click(2);
+    game.clickCell(2);
 
     const Log& log = tk.log();
     ASSERT_GE(log.size(), 5U);
-    EXPECT_EQ(Log(log.end() - 5, log.end()), joined({soundOf(3), {"load Form2", "show Form2"}}));
+    EXPECT_EQ(Log(log.end() - 5, log.end()), joined({soundOf(3), {"create endWindow", "show endWindow"}}));
     EXPECT_EQ(state().anchorCell, 0);
     EXPECT_EQ(tk.eventsWaiting(), 0U);
     EXPECT_TRUE(invariantsHold(state(), tk));
@@ -195,14 +195,14 @@ TEST_F(ReentryTest, clicksWaitingWhenTheGameEndsAreAlreadyIgnored)
 TEST_F(ReentryTest, aNewGameWaitingWhenTheGameEndsStartsPlayWhileTheEndWindowStillOpens)
 {
     dealKnownBoard(onePairBoard);
-    game.Box_Click(1);
+    game.clickCell(1);
     newGameDuring(3);
 
-    game.Box_Click(2);
+    game.clickCell(2);
 
-    EXPECT_EQ(state().gameOver, vbFalse);
-    EXPECT_EQ(tk.timesShown(Window::Form2), 1);
-    EXPECT_EQ(tk.log().back(), "show Form2");
+    EXPECT_EQ(state().gameOver, false);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
+    EXPECT_EQ(tk.log().back(), "show endWindow");
     EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
@@ -210,19 +210,19 @@ TEST_F(ReentryTest, aNewGameWaitingWhenTheGameEndsStartsPlayWhileTheEndWindowSti
 TEST_F(ReentryTest, anExitAnsweredOkWhileARemovalSoundsEndsTheProgramBeforeTheEndTest)
 {
     dealKnownBoard(onePairBoard);
-    game.Box_Click(1);
+    game.clickCell(1);
     tk.queueEventDuring(2, [this] {
-        tk.answerOkCancel(vbOK);
-        game.xit1_Click();
+        tk.answerOkCancel(Answer::Ok);
+        game.askToLeave();
     });
     tk.clearLog();
 
-    EXPECT_THROW(game.Box_Click(2), ProgramEnded);
+    EXPECT_THROW(game.clickCell(2), ProgramEnded);
 
     const Log& log = tk.log();
     ASSERT_GE(log.size(), 5U);
     EXPECT_EQ(Log(log.end() - 5, log.end()), joined({soundOf(2), {"okcancel", "end"}}));
-    EXPECT_EQ(tk.timesShown(Window::Form2), 0);
+    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 0);
 }
 
 } // namespace gelumpa::test

@@ -29,7 +29,7 @@ TEST_F(RulesTest, aColumnOfPQAndRWithHolesBetweenDropsThemOntoTheBottomInOrder)
 
     rules.dropColumn(91, 0);
 
-    EXPECT_EQ(tk.log(), (Log{"show 81 pic 2", "clear 71", "show 71 pic 3", "clear 41"}));
+    EXPECT_EQ(tk.log(), (Log{"show 81 normal 2", "clear 71", "show 71 normal 3", "clear 41"}));
     EXPECT_EQ(rowsOf(state), (Rows{"..........", "..........", "..........", "..........", "..........",
                                  "..........", "..........", "3.........", "2.........", "1........."}));
     EXPECT_TRUE(invariantsHold(state, tk));
@@ -51,14 +51,14 @@ TEST_F(RulesTest, aRemovalDropsTheColumnsFromRightToLeft)
 {
     setBoard({"..........", "..........", "..........", "..........", "..........",
         "..........", "..........", "34........", "55........", "12........"});
-    rules.Box_Click(81);
+    rules.clickCell(81);
     tk.clearLog();
 
-    rules.Box_Click(82);
+    rules.clickCell(82);
 
-    EXPECT_EQ(tk.log(), joined({{"clear 81", "clear 82", "show 82 pic 4", "clear 72", "show 81 pic 3", "clear 71",
-                                  "caption scorelbl ' 96'"},
-                            soundOf(2), soundOf(3), {"load Form2", "show Form2"}}));
+    EXPECT_EQ(tk.log(), joined({{"clear 81", "clear 82", "show 82 normal 4", "clear 72", "show 81 normal 3", "clear 71",
+                                  "caption score ' 96'"},
+                            soundOf(2), soundOf(3), {"create endWindow", "show endWindow"}}));
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
@@ -77,12 +77,12 @@ TEST_F(RulesTest, withColumns3And4EmptyColumns5To10MoveTwoLeftAndColumns9And10En
     const Log& log = tk.log();
     ASSERT_GE(log.size(), 15U);
     EXPECT_EQ(Log(log.begin(), log.begin() + 15),
-        (Log{"show 93 pic 5", "clear 95", "show 83 pic 5", "clear 85", "show 73 pic 5", "clear 75", "show 63 pic 5",
-            "clear 65", "show 53 pic 5", "clear 55", "clear 45", "clear 35", "clear 25", "clear 15", "clear 5"}));
+        (Log{"show 93 normal 5", "clear 95", "show 83 normal 5", "clear 85", "show 73 normal 5", "clear 75", "show 63 normal 5",
+            "clear 65", "show 53 normal 5", "clear 55", "clear 45", "clear 35", "clear 25", "clear 15", "clear 5"}));
     // Every cell of the six moved columns is cleared; each moved piece is shown once.
     EXPECT_EQ(countStarting(log, "clear "), 60);
     EXPECT_EQ(countStarting(log, "show "), 5 + 6 + 7 + 8 + 9 + 10);
-    for (const std::int16_t cell : {9, 10, 49, 50, 99, 100})
+    for (const int cell : {9, 10, 49, 50, 99, 100})
         EXPECT_EQ(tk.shown(cell), ShownPicture{}) << cell;
     EXPECT_TRUE(invariantsHold(state, tk));
 }

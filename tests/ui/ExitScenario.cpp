@@ -19,26 +19,26 @@ int main(int argc, char* argv[])
         return 2;
     const char* scenario = argv[1];
 
-    Form1 form;
-    form.show();
-    form.findChild<QAction*>(QStringLiteral("play1"))->trigger();
-    const GameState& state = form.game().gameState();
-    const std::int16_t cell = test::removableCell(state);
+    MainWindow mainWindow;
+    mainWindow.show();
+    mainWindow.findChild<QAction*>(QStringLiteral("newGameItem"))->trigger();
+    const GameState& state = mainWindow.game().gameState();
+    const int cell = test::removableCell(state);
 
     if (std::strcmp(scenario, "close-during-removal") == 0)
-        test::clickCell(form, cell);
+        test::clickCell(mainWindow, cell);
     if (std::strcmp(scenario, "exit-during-mark") == 0) {
         QMetaObject::invokeMethod(
-            &form,
-            [&form] {
+            &mainWindow,
+            [&mainWindow] {
                 test::answerNextBox(QMessageBox::Ok);
-                form.findChild<QAction*>(QStringLiteral("xit1"))->trigger();
+                mainWindow.findChild<QAction*>(QStringLiteral("leaveItem"))->trigger();
             },
             Qt::QueuedConnection);
     } else {
-        QMetaObject::invokeMethod(&form, [&form] { form.close(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&mainWindow, [&mainWindow] { mainWindow.close(); }, Qt::QueuedConnection);
     }
-    test::clickCell(form, cell);
+    test::clickCell(mainWindow, cell);
 
     std::printf("the handler went on after the program had ended (%s)\n", scenario);
     return 1;

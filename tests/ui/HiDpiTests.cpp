@@ -31,26 +31,26 @@ private slots:
     {
         QVERIFY(showFreshWindow());
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { mainWindow.reset(); }
 
     void everyPieceIsDrawnAtAWholeMultipleOfItsPixelsWithItsBackgroundAround()
     {
-        item("play1").trigger();
-        clickCell(*form, removableCell(form->game().gameState()));
-        clickCell(*form, removableCell(form->game().gameState()));
-        const GameState& state = form->game().gameState();
-        const QPixmap grab = form->centralWidget()->grab();
+        item("newGameItem").trigger();
+        clickCell(*mainWindow, removableCell(mainWindow->game().gameState()));
+        clickCell(*mainWindow, removableCell(mainWindow->game().gameState()));
+        const GameState& state = mainWindow->game().gameState();
+        const QPixmap grab = mainWindow->centralWidget()->grab();
         const qreal ratio = grab.devicePixelRatio();
         const QImage drawn = grab.toImage().convertToFormat(QImage::Format_RGB32);
-        for (std::int16_t i = 1; i <= cellCount; ++i) {
+        for (int i = 1; i <= cellCount; ++i) {
             const QRect logical = BoardView::cellRect(i).translated(24, 16);
             const QRect square(QPoint(device(logical.left(), ratio), device(logical.top(), ratio)),
                                QPoint(device(logical.left() + 32, ratio) - 1, device(logical.top() + 32, ratio) - 1));
             QImage piece;
             QRgb ground = qRgb(255, 255, 255);
             if (state.kind(i) != 0) {
-                const PiecePicture& entry = form->pieces().entry(
-                    state.kind(i), state.mark(i) != 0 ? PieceLook::Highlighted : PieceLook::Normal);
+                const PiecePicture& entry = mainWindow->pieces().entry(
+                    state.kind(i), state.marked(i) != 0 ? PieceLook::Highlighted : PieceLook::Normal);
                 piece = entry.pixmap.toImage().convertToFormat(QImage::Format_RGB32);
                 ground = entry.background.rgb();
             }
@@ -76,7 +76,7 @@ private slots:
 
     void theFrameAndThePanelEdgesStaySolidBlackAndWhite()
     {
-        const QPixmap grab = form->centralWidget()->grab();
+        const QPixmap grab = mainWindow->centralWidget()->grab();
         const qreal ratio = grab.devicePixelRatio();
         const QImage drawn = grab.toImage().convertToFormat(QImage::Format_RGB32);
         // A row and a column through the frame, and a row through the panel's edge.
@@ -92,7 +92,7 @@ private slots:
 
     void pictureWindowsScaleByWholePixelsWithoutSmoothing()
     {
-        item("about1").trigger();
+        item("aboutItem").trigger();
         QWidget* about = shownWindows(QStringLiteral("About MyApp")).first();
         const QPixmap grab = about->grab();
         const qreal ratio = grab.devicePixelRatio();

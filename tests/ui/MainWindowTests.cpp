@@ -13,34 +13,34 @@ namespace gelumpa::test {
 class MainWindowTests : public MainWindowTestGroup {
     Q_OBJECT
 
-    QString caption(Caption label) const { return form->label(label).text(); }
-    const GameState& state() const { return form->game().gameState(); }
+    QString caption(StatusLabel label) const { return mainWindow->label(label).text(); }
+    const GameState& state() const { return mainWindow->game().gameState(); }
 
 private slots:
     void init()
     {
         QVERIFY(showFreshWindow());
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { mainWindow.reset(); }
 
     void theWindowOpensInItsDesignState()
     {
-        QCOMPARE(form->windowTitle(), QStringLiteral("Gelumpa Dravenik 1.0"));
-        QCOMPARE(form->centralWidget()->size(), QSize(367, 398));
-        QCOMPARE(form->minimumSize(), form->maximumSize());
-        const Qt::WindowFlags flags = form->windowFlags();
+        QCOMPARE(mainWindow->windowTitle(), QStringLiteral("Gelumpa Dravenik 1.0"));
+        QCOMPARE(mainWindow->centralWidget()->size(), QSize(367, 398));
+        QCOMPARE(mainWindow->minimumSize(), mainWindow->maximumSize());
+        const Qt::WindowFlags flags = mainWindow->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
-        const QImage client = grabClient(*form);
-        for (std::int16_t i = 1; i <= cellCount; ++i)
+        const QImage client = grabClient(*mainWindow);
+        for (int i = 1; i <= cellCount; ++i)
             QCOMPARE(lookOf(client, i), (CellLook{1, false}));
-        QCOMPARE(caption(Caption::scorelbl), QStringLiteral("000"));
-        QCOMPARE(caption(Caption::posisilbl), QStringLiteral("000"));
-        QCOMPARE(caption(Caption::levellbl), QStringLiteral("Piece of Tokay"));
-        QVERIFY(item("level1(1)").isChecked() && !item("level1(2)").isChecked());
-        QVERIFY(item("suara1(1)").isChecked() && !item("suara1(2)").isChecked());
+        QCOMPARE(caption(StatusLabel::Score), QStringLiteral("000"));
+        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral("000"));
+        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
+        QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
+        QVERIFY(item("soundOnItem").isChecked() && !item("soundOffItem").isChecked());
     }
 
     void everyStoreEntryIsOneLastingPictureOfItsOwnKindAndLook()
@@ -48,9 +48,9 @@ private slots:
         // Cells keep pointing at the entries, so asking again must give the same one.
         QList<QImage> seen;
         for (const PieceLook look : {PieceLook::Normal, PieceLook::Highlighted}) {
-            for (std::int16_t kind = 1; kind <= 5; ++kind) {
-                const PiecePicture& entry = form->pieces().entry(kind, look);
-                QCOMPARE(&form->pieces().entry(kind, look), &entry);
+            for (int kind = 1; kind <= 5; ++kind) {
+                const PiecePicture& entry = mainWindow->pieces().entry(kind, look);
+                QCOMPARE(&mainWindow->pieces().entry(kind, look), &entry);
                 QCOMPARE(entry.pixmap.size(), QSize(32, 32));
                 const QImage image = entry.pixmap.toImage();
                 QVERIFY(!seen.contains(image));
@@ -61,7 +61,7 @@ private slots:
 
     void theFrameThePanelAndTheMarginsSitAtTheirPixels()
     {
-        const QImage client = grabClient(*form);
+        const QImage client = grabClient(*mainWindow);
         const auto at = [&](int x, int y) { return client.pixel(x, y); };
         const QRgb black = qRgb(0, 0, 0);
         const QRgb white = qRgb(255, 255, 255);
@@ -82,12 +82,12 @@ private slots:
         QCOMPARE(at(353, 360), white);
         QCOMPARE(at(200, 393), white);
 
-        const QWidget* panel = form->findChild<QWidget*>(QStringLiteral("Picture1"));
+        const QWidget* panel = mainWindow->findChild<QWidget*>(QStringLiteral("statusPanel"));
         QCOMPARE(panel->geometry(), QRect(16, 352, 337, 41));
-        QCOMPARE(form->label(Caption::scorelbl).pos(), QPoint(48, 2));
-        QCOMPARE(form->label(Caption::levellbl).pos(), QPoint(120, 1));
-        QCOMPARE(form->label(Caption::posisilbl).pos(), QPoint(48, 16));
-        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label1"))->pos(), QPoint(216, 8));
+        QCOMPARE(mainWindow->label(StatusLabel::Score).pos(), QPoint(48, 2));
+        QCOMPARE(mainWindow->label(StatusLabel::Level).pos(), QPoint(120, 1));
+        QCOMPARE(mainWindow->label(StatusLabel::GroupSize).pos(), QPoint(48, 16));
+        QCOMPARE(mainWindow->findChild<QLabel*>(QStringLiteral("signature"))->pos(), QPoint(216, 8));
     }
 
     void theMenuBarHoldsTheDesignTree()
@@ -98,7 +98,7 @@ private slots:
                 texts << action->text();
             return texts;
         };
-        const QList<QAction*> bar = form->menuBar()->actions();
+        const QList<QAction*> bar = mainWindow->menuBar()->actions();
         QCOMPARE(captions(bar), (QStringList{"&Game Menu", "&Game Options", "&Help me !!"}));
         QCOMPARE(captions(bar[0]->menu()->actions()), (QStringList{"&Random gelumpa", "&XXXit to real world"}));
         const QList<QAction*> options = bar[1]->menu()->actions();
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(captions(options[0]->menu()->actions()), (QStringList{"&Piece of Tokay", "&Nightmare"}));
         QCOMPARE(captions(options[1]->menu()->actions()), (QStringList{"&Make me mad !!", "&Keep silent.."}));
         QCOMPARE(captions(bar[2]->menu()->actions()), (QStringList{"&About me ??"}));
-        for (const QAction* action : form->findChildren<QAction*>()) {
+        for (const QAction* action : mainWindow->findChildren<QAction*>()) {
             QVERIFY(action->shortcut().isEmpty());
             QVERIFY(action->isEnabled() && action->isVisible());
         }
@@ -114,129 +114,129 @@ private slots:
 
     void cellClicksChangeNothingBeforeTheFirstGame()
     {
-        for (const std::int16_t cell : {1, 55, 100})
-            clickCell(*form, cell);
-        const QImage client = grabClient(*form);
-        for (std::int16_t i = 1; i <= cellCount; ++i)
+        for (const int cell : {1, 55, 100})
+            clickCell(*mainWindow, cell);
+        const QImage client = grabClient(*mainWindow);
+        for (int i = 1; i <= cellCount; ++i)
             QCOMPARE(lookOf(client, i), (CellLook{1, false}));
-        QCOMPARE(caption(Caption::posisilbl), QStringLiteral("000"));
+        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral("000"));
     }
 
     void aNewGameDealsTwentyOfEachKindAndZeroesTheCounters()
     {
-        item("play1").trigger();
-        QCOMPARE(boardMismatch(*form), QString());
-        const QImage client = grabClient(*form);
+        item("newGameItem").trigger();
+        QCOMPARE(boardMismatch(*mainWindow), QString());
+        const QImage client = grabClient(*mainWindow);
         std::array<int, 6> count{};
-        for (std::int16_t i = 1; i <= cellCount; ++i)
+        for (int i = 1; i <= cellCount; ++i)
             ++count[static_cast<std::size_t>(lookOf(client, i).kind)];
         QCOMPARE(count, (std::array<int, 6>{0, 20, 20, 20, 20, 20}));
-        QCOMPARE(caption(Caption::scorelbl), QStringLiteral(" 0"));
-        QCOMPARE(caption(Caption::posisilbl), QStringLiteral(" 0"));
+        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
+        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" 0"));
     }
 
     void clicksMarkAGroupInBlueThenRemoveAndScoreIt()
     {
-        item("play1").trigger();
-        const std::int16_t cell = removableCell(state());
-        clickCell(*form, cell);
+        item("newGameItem").trigger();
+        const int cell = removableCell(state());
+        clickCell(*mainWindow, cell);
         const int size = state().selectionCount;
         QVERIFY(size >= 2);
-        QCOMPARE(caption(Caption::posisilbl), QStringLiteral(" %1").arg(size));
-        QVERIFY(lookOf(grabClient(*form), cell).highlighted);
-        QCOMPARE(boardMismatch(*form), QString());
+        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
+        QVERIFY(lookOf(grabClient(*mainWindow), cell).highlighted);
+        QCOMPARE(boardMismatch(*mainWindow), QString());
 
-        clickCell(*form, cell);
-        QCOMPARE(caption(Caption::scorelbl), QStringLiteral(" %1").arg(size));
-        QCOMPARE(caption(Caption::posisilbl), QStringLiteral(" %1").arg(size));
-        QCOMPARE(boardMismatch(*form), QString());
-        const QImage client = grabClient(*form);
+        clickCell(*mainWindow, cell);
+        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" %1").arg(size));
+        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
+        QCOMPARE(boardMismatch(*mainWindow), QString());
+        const QImage client = grabClient(*mainWindow);
         int empty = 0;
-        for (std::int16_t i = 1; i <= cellCount; ++i)
+        for (int i = 1; i <= cellCount; ++i)
             empty += lookOf(client, i) == CellLook{} ? 1 : 0;
         QCOMPARE(empty, size);
     }
 
     void aLevelItemThatCarriesTheMarkKeepsItAndDoesNothing()
     {
-        item("play1").trigger();
-        clickCell(*form, removableCell(state()));
+        item("newGameItem").trigger();
+        clickCell(*mainWindow, removableCell(state()));
         const auto seen = answerNextBox(QMessageBox::Yes);
-        item("level1(1)").trigger();
+        item("pieceOfTokayItem").trigger();
         QCoreApplication::processEvents();
         QVERIFY(!seen->shown);
-        QVERIFY(item("level1(1)").isChecked() && !item("level1(2)").isChecked());
+        QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
         QVERIFY(state().anchorCell != 0);
     }
 
     void answeringNoToTheLevelQuestionLeavesMarksBoardAndScore()
     {
-        item("play1").trigger();
+        item("newGameItem").trigger();
         const GameState before = state();
         const auto seen = answerNextBox(QMessageBox::No);
-        item("level1(2)").trigger();
+        item("nightmareItem").trigger();
         QVERIFY(seen->shown);
         QCOMPARE(seen->text, QStringLiteral("Ehm, Are you sure to restart the game ??"));
         QCOMPARE(seen->title, QStringLiteral("Belon selesai udah mo yang lain.."));
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
         QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
-        QVERIFY(item("level1(1)").isChecked() && !item("level1(2)").isChecked());
-        QCOMPARE(caption(Caption::levellbl), QStringLiteral("Piece of Tokay"));
+        QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
+        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
         QVERIFY(sameBoard(state(), before));
     }
 
     void answeringYesMovesTheMarkAndDealsAtTheNewLevel()
     {
-        item("play1").trigger();
-        clickCell(*form, removableCell(state()));
-        clickCell(*form, state().anchorCell);
+        item("newGameItem").trigger();
+        clickCell(*mainWindow, removableCell(state()));
+        clickCell(*mainWindow, state().anchorCell);
         answerNextBox(QMessageBox::Yes);
-        item("level1(2)").trigger();
-        QVERIFY(!item("level1(1)").isChecked() && item("level1(2)").isChecked());
-        QCOMPARE(caption(Caption::levellbl), QStringLiteral("Nightmare"));
-        QCOMPARE(caption(Caption::scorelbl), QStringLiteral(" 0"));
-        QCOMPARE(state().level, std::int16_t{2});
-        QCOMPARE(boardMismatch(*form), QString());
+        item("nightmareItem").trigger();
+        QVERIFY(!item("pieceOfTokayItem").isChecked() && item("nightmareItem").isChecked());
+        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Nightmare"));
+        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
+        QCOMPARE(state().level, Level::Nightmare);
+        QCOMPARE(boardMismatch(*mainWindow), QString());
 
         // Once the game has ended, switching back asks nothing.
         const auto seen = answerNextBox(QMessageBox::No);
-        QVERIFY(playToTheEnd(*form));
-        item("level1(1)").trigger();
+        QVERIFY(playToTheEnd(*mainWindow));
+        item("pieceOfTokayItem").trigger();
         QCoreApplication::processEvents();
         QVERIFY(!seen->shown);
-        QVERIFY(item("level1(1)").isChecked() && !item("level1(2)").isChecked());
-        QCOMPARE(caption(Caption::levellbl), QStringLiteral("Piece of Tokay"));
+        QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
+        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
     }
 
     void theSoundItemsAlwaysShowExactlyOneMark()
     {
-        item("suara1(2)").trigger();
-        QVERIFY(!item("suara1(1)").isChecked() && item("suara1(2)").isChecked());
+        item("soundOffItem").trigger();
+        QVERIFY(!item("soundOnItem").isChecked() && item("soundOffItem").isChecked());
         QVERIFY(!state().soundOn);
-        item("suara1(2)").trigger();
-        QVERIFY(!item("suara1(1)").isChecked() && item("suara1(2)").isChecked());
-        item("suara1(1)").trigger();
-        QVERIFY(item("suara1(1)").isChecked() && !item("suara1(2)").isChecked());
+        item("soundOffItem").trigger();
+        QVERIFY(!item("soundOnItem").isChecked() && item("soundOffItem").isChecked());
+        item("soundOnItem").trigger();
+        QVERIFY(item("soundOnItem").isChecked() && !item("soundOffItem").isChecked());
         QVERIFY(state().soundOn);
     }
 
     void theExitQuestionCancelledKeepsTheGameConfirmedEndsTheProgram()
     {
-        item("play1").trigger();
-        clickCell(*form, removableCell(state()));
+        item("newGameItem").trigger();
+        clickCell(*mainWindow, removableCell(state()));
         const GameState before = state();
         const auto seen = answerNextBox(QMessageBox::Cancel);
-        item("xit1").trigger();
+        item("leaveItem").trigger();
         QCOMPARE(seen->text, QStringLiteral("Si Kumbel makan burket bakar, apa benar ente mo keluar ??"));
         QCOMPARE(seen->title, QStringLiteral("I will miss u, honey !!"));
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
         QCOMPARE(seen->buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(exits, 0);
         QVERIFY(sameBoard(state(), before) && state().anchorCell == before.anchorCell);
-        QCOMPARE(boardMismatch(*form), QString());
+        QCOMPARE(boardMismatch(*mainWindow), QString());
 
         answerNextBox(QMessageBox::Ok);
-        item("xit1").trigger();
+        item("leaveItem").trigger();
         QCOMPARE(exits, 1);
     }
 };

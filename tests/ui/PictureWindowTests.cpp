@@ -1,5 +1,5 @@
 // Protects the two picture windows: one instance each, shown beside a usable main
-// window, gone on a click, fresh on the next load, and taken along when the main
+// window, gone on a click, fresh on the next opening, and taken along when the main
 // window closes.
 #include <memory>
 
@@ -30,12 +30,12 @@ private slots:
     {
         QVERIFY(showFreshWindow());
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { mainWindow.reset(); }
 
     void theAboutCommandTwiceShowsOneFramelessCreditsWindowBesideAUsableMainWindow()
     {
-        item("about1").trigger();
-        item("about1").trigger();
+        item("aboutItem").trigger();
+        item("aboutItem").trigger();
         const QList<QWidget*> shown = shownWindows(aboutTitle);
         QCOMPARE(shown.size(), 1);
         QWidget* about = shown.first();
@@ -43,23 +43,23 @@ private slots:
         QCOMPARE(about->minimumSize(), about->maximumSize());
         QVERIFY(about->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(about->windowIcon().isNull());
-        QVERIFY(qAbs(about->geometry().center().x() - form->frameGeometry().center().x()) <= 1);
-        QVERIFY(qAbs(about->geometry().center().y() - form->frameGeometry().center().y()) <= 1);
+        QVERIFY(qAbs(about->geometry().center().x() - mainWindow->frameGeometry().center().x()) <= 1);
+        QVERIFY(qAbs(about->geometry().center().y() - mainWindow->frameGeometry().center().y()) <= 1);
         QCOMPARE(about->grab().toImage().convertToFormat(QImage::Format_RGB32),
                  QImage(QStringLiteral(":/pictures/credits.png")).convertToFormat(QImage::Format_RGB32));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        item("play1").trigger();
-        QCOMPARE(form->game().gameState().gameOver, vbFalse);
+        item("newGameItem").trigger();
+        QCOMPARE(mainWindow->game().gameState().gameOver, false);
     }
 
     void aClickAnywhereUnloadsTheWindowAndTheNextLoadMakesAFreshOne()
     {
-        item("about1").trigger();
+        item("aboutItem").trigger();
         QPointer<QWidget> first = shownWindows(aboutTitle).first();
         QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(362, 214));
         QVERIFY(shownWindows(aboutTitle).isEmpty());
-        // Loaded again before the old one has been deleted: a new window all the same.
-        item("about1").trigger();
+        // Opened again before the old one has been deleted: a new window all the same.
+        item("aboutItem").trigger();
         const QList<QWidget*> shown = shownWindows(aboutTitle);
         QCOMPARE(shown.size(), 1);
         QVERIFY(shown.first() != first);
@@ -70,8 +70,8 @@ private slots:
 
     void theEndOfAGameShowsOneEndWindowThatOutlivesNewGamesUntilClicked()
     {
-        item("play1").trigger();
-        QVERIFY(playToTheEnd(*form));
+        item("newGameItem").trigger();
+        QVERIFY(playToTheEnd(*mainWindow));
         QList<QWidget*> shown = shownWindows(endTitle);
         QCOMPARE(shown.size(), 1);
         QWidget* end = shown.first();
@@ -85,11 +85,11 @@ private slots:
 
         // Clicks on cells are ignored now; a new game is playable at once and the
         // window stays; its next end shows the same window again.
-        const GameState ended = form->game().gameState();
-        clickCell(*form, 91);
-        QVERIFY(sameBoard(form->game().gameState(), ended));
-        item("play1").trigger();
-        QVERIFY(playToTheEnd(*form));
+        const GameState ended = mainWindow->game().gameState();
+        clickCell(*mainWindow, 91);
+        QVERIFY(sameBoard(mainWindow->game().gameState(), ended));
+        item("newGameItem").trigger();
+        QVERIFY(playToTheEnd(*mainWindow));
         shown = shownWindows(endTitle);
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.first(), end);
@@ -101,21 +101,21 @@ private slots:
 
     void withSoundOffTheEndWindowStillAppears()
     {
-        item("suara1(2)").trigger();
-        item("play1").trigger();
-        QVERIFY(playToTheEnd(*form));
+        item("soundOffItem").trigger();
+        item("newGameItem").trigger();
+        QVERIFY(playToTheEnd(*mainWindow));
         QCOMPARE(shownWindows(endTitle).size(), 1);
     }
 
     void closingTheMainWindowAsksNothingAndTakesBothPictureWindowsAlong()
     {
-        item("play1").trigger();
-        QVERIFY(playToTheEnd(*form));
-        item("about1").trigger();
+        item("newGameItem").trigger();
+        QVERIFY(playToTheEnd(*mainWindow));
+        item("aboutItem").trigger();
         QPointer<QWidget> end = shownWindows(endTitle).first();
         QPointer<QWidget> about = shownWindows(aboutTitle).first();
         const auto seen = answerNextBox(QMessageBox::Cancel);
-        QVERIFY(form->close());
+        QVERIFY(mainWindow->close());
         QCoreApplication::processEvents();
         QVERIFY(!seen->shown);
         QCOMPARE(exits, 1);
@@ -126,7 +126,7 @@ private slots:
 
     void closingTheMainWindowWithNoPictureWindowEverOpenedEndsTheProgram()
     {
-        QVERIFY(form->close());
+        QVERIFY(mainWindow->close());
         QCOMPARE(exits, 1);
     }
 };

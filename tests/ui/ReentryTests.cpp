@@ -15,42 +15,42 @@ namespace gelumpa::test {
 class ReentryTests : public MainWindowTestGroup {
     Q_OBJECT
 
-    const GameState& state() const { return form->game().gameState(); }
+    const GameState& state() const { return mainWindow->game().gameState(); }
 
     // The board's rules hold and every cell shows what the state says.
     QString inconsistency() const
     {
         std::array<int, 6> count{};
         int marked = 0;
-        for (std::int16_t i = 1; i <= cellCount; ++i) {
+        for (int i = 1; i <= cellCount; ++i) {
             ++count[static_cast<std::size_t>(state().kind(i))];
-            marked += state().mark(i);
+            marked += state().marked(i);
         }
         for (std::size_t k = 1; k < count.size(); ++k)
             if (count[k] > 20)
                 return QStringLiteral("kind %1 counts %2").arg(k).arg(count[k]);
         if (state().anchorCell == 0 ? marked != 0 : marked != state().selectionCount)
             return QStringLiteral("%1 cells marked, anchor %2").arg(marked).arg(state().anchorCell);
-        return boardMismatch(*form);
+        return boardMismatch(*mainWindow);
     }
 
 private slots:
     void init()
     {
         QVERIFY(showFreshWindow());
-        item("play1").trigger();
+        item("newGameItem").trigger();
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { mainWindow.reset(); }
 
     void clicksWaitingDuringASoundRunInsideItAndLeaveAConsistentBoard()
     {
         const auto seed = std::random_device{}();
         std::mt19937 random(seed);
         std::uniform_int_distribution<int> anyCell(1, cellCount);
-        for (int round = 0; round < 60 && state().gameOver == vbFalse; ++round) {
+        for (int round = 0; round < 60 && !state().gameOver; ++round) {
             for (int waiting = 0; waiting < 3; ++waiting)
-                postClick(*form, static_cast<std::int16_t>(anyCell(random)));
-            clickCell(*form, removableCell(state()));
+                postClick(*mainWindow, static_cast<int>(anyCell(random)));
+            clickCell(*mainWindow, removableCell(state()));
             const QString problem = inconsistency();
             if (!problem.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1, round %2: %3").arg(seed).arg(round).arg(problem)));
@@ -59,13 +59,13 @@ private slots:
 
     void aNewGameWaitingDuringTheRemovalSoundLeavesAFreshRunningGame()
     {
-        const std::int16_t cell = removableCell(state());
-        clickCell(*form, cell);
-        QMetaObject::invokeMethod(&item("play1"), &QAction::trigger, Qt::QueuedConnection);
-        clickCell(*form, cell);
-        QCOMPARE(state().gameOver, vbFalse);
-        QCOMPARE(state().score, std::int16_t{0});
-        QCOMPARE(form->label(Caption::scorelbl).text(), QStringLiteral(" 0"));
+        const int cell = removableCell(state());
+        clickCell(*mainWindow, cell);
+        QMetaObject::invokeMethod(&item("newGameItem"), &QAction::trigger, Qt::QueuedConnection);
+        clickCell(*mainWindow, cell);
+        QCOMPARE(state().gameOver, false);
+        QCOMPARE(state().score, int{0});
+        QCOMPARE(mainWindow->label(StatusLabel::Score).text(), QStringLiteral(" 0"));
         QCOMPARE(inconsistency(), QString());
     }
 
@@ -73,29 +73,29 @@ private slots:
     {
         std::shared_ptr<SeenBox> seen;
         QMetaObject::invokeMethod(
-            form.get(),
+            mainWindow.get(),
             [this, &seen] {
                 seen = answerNextBox(QMessageBox::Yes);
-                item("level1(2)").trigger();
+                item("nightmareItem").trigger();
             },
             Qt::QueuedConnection);
-        clickCell(*form, removableCell(state()));
+        clickCell(*mainWindow, removableCell(state()));
         QVERIFY(seen);
         QVERIFY(seen->shown);
-        QCOMPARE(state().level, std::int16_t{2});
-        QVERIFY(!item("level1(1)").isChecked() && item("level1(2)").isChecked());
-        QCOMPARE(state().anchorCell, std::int16_t{0});
+        QCOMPARE(state().level, Level::Nightmare);
+        QVERIFY(!item("pieceOfTokayItem").isChecked() && item("nightmareItem").isChecked());
+        QCOMPARE(state().anchorCell, int{0});
         QCOMPARE(inconsistency(), QString());
     }
 
     void anAboutCommandWaitingDuringTheEndSoundStillLeavesOneOfEachWindow()
     {
-        item("about1").trigger();
-        while (state().gameOver == vbFalse) {
-            const std::int16_t cell = removableCell(state());
-            clickCell(*form, cell);
-            QMetaObject::invokeMethod(&item("about1"), &QAction::trigger, Qt::QueuedConnection);
-            clickCell(*form, cell);
+        item("aboutItem").trigger();
+        while (!state().gameOver) {
+            const int cell = removableCell(state());
+            clickCell(*mainWindow, cell);
+            QMetaObject::invokeMethod(&item("aboutItem"), &QAction::trigger, Qt::QueuedConnection);
+            clickCell(*mainWindow, cell);
         }
         QCOMPARE(shownWindows(QStringLiteral("About MyApp")).size(), 1);
         QCOMPARE(shownWindows(QStringLiteral("Form2")).size(), 1);

@@ -17,7 +17,7 @@ class SoundTests : public QObject {
 private slots:
     void theFourRecordingsAreEmbeddedUncompressedWaveImages()
     {
-        for (std::int16_t n = 1; n <= 4; ++n) {
+        for (int n = 1; n <= 4; ++n) {
             const QResource resource(QStringLiteral(":/sounds/%1.wav").arg(n));
             QVERIFY(resource.isValid());
             QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
@@ -30,7 +30,7 @@ private slots:
 
     void everyRecordingIsAcceptedByTheSoundOutput()
     {
-        for (std::int16_t n = 1; n <= 4; ++n) {
+        for (int n = 1; n <= 4; ++n) {
             SdlAudio audio;
             audio.play(embeddedRecording(n));
             QVERIFY2(audio.deviceOpen(), qPrintable(QStringLiteral("recording %1").arg(n)));
@@ -76,7 +76,7 @@ private slots:
             SdlAudio audio;
             QElapsedTimer clock;
             clock.start();
-            for (std::int16_t n = 1; n <= 4; ++n)
+            for (int n = 1; n <= 4; ++n)
                 audio.play(embeddedRecording(n));
             QVERIFY(!audio.deviceOpen());
             QVERIFY(clock.elapsed() < 200);

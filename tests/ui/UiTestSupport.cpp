@@ -16,25 +16,25 @@ constexpr QPoint boardOrigin(24, 16);
 
 struct BallColour {
     QRgb rgb;
-    std::int16_t kind;
+    int kind;
 };
 constexpr std::array ballColours{
     BallColour{qRgb(220, 174, 80), 1}, BallColour{qRgb(0, 255, 0), 2},     BallColour{qRgb(255, 0, 0), 3},
     BallColour{qRgb(140, 242, 237), 4}, BallColour{qRgb(0, 255, 255), 4}, BallColour{qRgb(255, 0, 255), 5},
 };
 
-QPoint cellCentre(std::int16_t cell)
+QPoint cellCentre(int cell)
 {
     return BoardView::cellRect(cell).center();
 }
 } // namespace
 
-QImage grabClient(const Form1& form)
+QImage grabClient(const MainWindow& mainWindow)
 {
-    return form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return mainWindow.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-CellLook lookOf(const QImage& client, std::int16_t cell)
+CellLook lookOf(const QImage& client, int cell)
 {
     const QPoint corner = boardOrigin + BoardView::cellRect(cell).topLeft();
     const QRgb ball = client.pixel(corner + QPoint(16, 20));
@@ -47,12 +47,12 @@ CellLook lookOf(const QImage& client, std::int16_t cell)
     return look;
 }
 
-QString boardMismatch(const Form1& form)
+QString boardMismatch(const MainWindow& mainWindow)
 {
-    const GameState& state = form.game().gameState();
-    const QImage client = grabClient(form);
-    for (std::int16_t i = 1; i <= cellCount; ++i) {
-        const CellLook expected{state.kind(i), state.mark(i) != 0};
+    const GameState& state = mainWindow.game().gameState();
+    const QImage client = grabClient(mainWindow);
+    for (int i = 1; i <= cellCount; ++i) {
+        const CellLook expected{state.kind(i), state.marked(i) != 0};
         const CellLook shown = lookOf(client, i);
         if (!(shown == expected))
             return QStringLiteral("cell %1 shows kind %2%3, state has kind %4%5")
@@ -65,14 +65,14 @@ QString boardMismatch(const Form1& form)
     return {};
 }
 
-void clickCell(Form1& form, std::int16_t cell)
+void clickCell(MainWindow& mainWindow, int cell)
 {
-    QTest::mouseClick(&form.board(), Qt::LeftButton, {}, cellCentre(cell));
+    QTest::mouseClick(&mainWindow.board(), Qt::LeftButton, {}, cellCentre(cell));
 }
 
-void postClick(Form1& form, std::int16_t cell)
+void postClick(MainWindow& mainWindow, int cell)
 {
-    BoardView* board = &form.board();
+    BoardView* board = &mainWindow.board();
     const QPointF at = cellCentre(cell);
     const QPointF global = board->mapToGlobal(at);
     for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
@@ -83,19 +83,19 @@ void postClick(Form1& form, std::int16_t cell)
 
 bool sameBoard(const GameState& a, const GameState& b)
 {
-    for (std::int16_t i = 1; i <= cellCount; ++i)
-        if (a.kind(i) != b.kind(i) || a.mark(i) != b.mark(i))
+    for (int i = 1; i <= cellCount; ++i)
+        if (a.kind(i) != b.kind(i) || a.marked(i) != b.marked(i))
             return false;
     return true;
 }
 
-std::int16_t removableCell(const GameState& state)
+int removableCell(const GameState& state)
 {
-    for (std::int16_t i = 1; i <= cellCount; ++i) {
+    for (int i = 1; i <= cellCount; ++i) {
         if (state.kind(i) == 0)
             continue;
         for (const Side side : {Side::Left, Side::Up, Side::Right, Side::Down}) {
-            const std::int16_t n = neighbour(i, side);
+            const int n = neighbour(i, side);
             if (n != 0 && state.kind(n) == state.kind(i))
                 return i;
         }
@@ -103,20 +103,20 @@ std::int16_t removableCell(const GameState& state)
     return 0;
 }
 
-bool playToTheEnd(Form1& form)
+bool playToTheEnd(MainWindow& mainWindow)
 {
-    const GameState& state = form.game().gameState();
-    if (state.gameOver != vbFalse)
+    const GameState& state = mainWindow.game().gameState();
+    if (state.gameOver)
         return false;
-    for (int removal = 0; removal < cellCount && state.gameOver == vbFalse; ++removal) {
-        const std::int16_t cell = removableCell(state);
+    for (int removal = 0; removal < cellCount && !state.gameOver; ++removal) {
+        const int cell = removableCell(state);
         if (cell == 0)
             return false;
-        if (state.anchorCell == 0 || state.mark(cell) == 0)
-            clickCell(form, cell);
-        clickCell(form, cell);
+        if (state.anchorCell == 0 || state.marked(cell) == 0)
+            clickCell(mainWindow, cell);
+        clickCell(mainWindow, cell);
     }
-    return state.gameOver != vbFalse;
+    return state.gameOver;
 }
 
 std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton answer)
@@ -151,9 +151,9 @@ QList<QWidget*> shownWindows(const QString& title)
 bool MainWindowTestGroup::showFreshWindow()
 {
     exits = 0;
-    form = std::make_unique<Form1>([this] { ++exits; });
-    form->show();
-    return QTest::qWaitForWindowExposed(form.get());
+    mainWindow = std::make_unique<MainWindow>([this] { ++exits; });
+    mainWindow->show();
+    return QTest::qWaitForWindowExposed(mainWindow.get());
 }
 
 } // namespace gelumpa::test

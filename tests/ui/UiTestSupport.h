@@ -13,7 +13,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 namespace gelumpa::test {
 
@@ -23,37 +23,37 @@ class MainWindowTestGroup : public QObject {
 protected:
     // Shows a fresh main window; false when it never became visible on screen.
     bool showFreshWindow();
-    QAction& item(const char* name) { return *form->findChild<QAction*>(QLatin1String(name)); }
+    QAction& item(const char* name) { return *mainWindow->findChild<QAction*>(QLatin1String(name)); }
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> mainWindow;
     int exits = 0;
 };
 
 // What a cell shows, told from its pixels: kind 0 is an empty (white) cell.
 struct CellLook {
-    std::int16_t kind = 0;
+    int kind = 0;
     bool highlighted = false;
     friend bool operator==(const CellLook&, const CellLook&) = default;
 };
 
 // The client area of the main window, as drawn, at the screen's ratio.
-QImage grabClient(const Form1& form);
+QImage grabClient(const MainWindow& mainWindow);
 // Read at ratio 1: the ball colour near the cell's centre, the background at its corner.
-CellLook lookOf(const QImage& client, std::int16_t cell);
+CellLook lookOf(const QImage& client, int cell);
 // Empty when every cell shows what the game state says, else the first difference.
-QString boardMismatch(const Form1& form);
+QString boardMismatch(const MainWindow& mainWindow);
 
-void clickCell(Form1& form, std::int16_t cell);
+void clickCell(MainWindow& mainWindow, int cell);
 // Queues a press and a release on the cell, handled at the next event processing.
-void postClick(Form1& form, std::int16_t cell);
+void postClick(MainWindow& mainWindow, int cell);
 
 bool sameBoard(const GameState& a, const GameState& b);
 
 // A cell that has a side neighbour of its own kind (a removable group), or 0.
-std::int16_t removableCell(const GameState& state);
+int removableCell(const GameState& state);
 // Removes groups of the running game until it ends; false if no game was running
 // or it did not end.
-bool playToTheEnd(Form1& form);
+bool playToTheEnd(MainWindow& mainWindow);
 
 // What the next message box showed; answered by a zero timer armed before the command.
 struct SeenBox {

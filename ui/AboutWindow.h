@@ -1,13 +1,13 @@
-// frmAbout, the about window: the credits picture, filling the window.
+// The about window: the credits picture, filling the window.
 #pragma once
 
 #include "ui/PictureWindow.h"
 
 namespace gelumpa {
 
-class frmAbout : public PictureWindow {
+class AboutWindow : public PictureWindow {
 public:
-    explicit frmAbout(QWidget* owner)
+    explicit AboutWindow(QWidget* owner)
         : PictureWindow(owner, QStringLiteral(":/pictures/credits.png"), QSize(363, 215), QStringLiteral("About MyApp"))
     {
     }

@@ -1,13 +1,13 @@
-// Form2, the end-of-game window: the end picture on a white window 6 px wider than it.
+// The end-of-game window: the end picture on a white window 6 px wider than it.
 #pragma once
 
 #include "ui/PictureWindow.h"
 
 namespace gelumpa {
 
-class Form2 : public PictureWindow {
+class EndWindow : public PictureWindow {
 public:
-    explicit Form2(QWidget* owner)
+    explicit EndWindow(QWidget* owner)
         : PictureWindow(owner, QStringLiteral(":/pictures/end.png"), QSize(381, 241), QStringLiteral("Form2"))
     {
     }

@@ -1,0 +1,134 @@
+// The main window's layout, its menu tree and the forwarding of its events.
+#include "ui/MainWindow.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPalette>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include "ui/BoardFrame.h"
+
+namespace gelumpa {
+
+namespace {
+constexpr Qt::WindowFlags mainWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+std::size_t slot(MenuItem item) { return static_cast<std::size_t>(item); }
+} // namespace
+
+MainWindow::MainWindow(QtToolkit::ExitProcess exitProcess) : QMainWindow(nullptr, mainWindowFlags)
+{
+    setWindowTitle(QStringLiteral("Gelumpa Dravenik 1.0"));
+    buildClientArea();
+    buildMenus();
+    qtToolkit = std::make_unique<QtToolkit>(QtToolkit::Widgets{*this, *boardView, stores, *panel, checkedItems},
+                                            std::move(exitProcess));
+    logic = std::make_unique<Game>(*qtToolkit);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    const QRect available = screen()->availableGeometry();
+    QRect place(QPoint(), size());
+    place.moveCenter(available.center());
+    // On a screen smaller than the window the title bar and the menus stay within reach.
+    move(std::max(place.left(), available.left()), std::max(place.top(), available.top()));
+}
+
+void MainWindow::buildClientArea()
+{
+    auto* client = new QWidget(this);
+    client->setFixedSize(clientSize);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    auto* frame = new BoardFrame(client);
+    frame->setObjectName(QStringLiteral("boardFrame"));
+    frame->setGeometry(16, 8, 337, 337);
+
+    boardView = new BoardView(client);
+    boardView->setObjectName(QStringLiteral("board"));
+    boardView->move(24, 16);
+    // The design shows a light-brown ball in every cell until the first game.
+    for (int cell = 1; cell <= cellCount; ++cell)
+        boardView->setCell(cell, &stores.entry(1, PieceLook::Normal));
+    connect(boardView, &BoardView::cellClicked, this, [this](int cell) { logic->clickCell(cell); });
+
+    panel = new StatusPanel(client);
+    panel->setGeometry(16, 352, 337, 41);
+}
+
+void MainWindow::buildMenus()
+{
+    // A real widget menu bar, so accessibility tools read its captions and marks.
+    menuBar()->setNativeMenuBar(false);
+
+    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("&Game Menu"));
+    gameMenu->setObjectName(QStringLiteral("gameMenu"));
+    QAction* newGame = gameMenu->addAction(QStringLiteral("&Random gelumpa"));
+    newGame->setObjectName(QStringLiteral("newGameItem"));
+    connect(newGame, &QAction::triggered, this, [this] { logic->newGame(); });
+    QAction* leave = gameMenu->addAction(QStringLiteral("&XXXit to real world"));
+    leave->setObjectName(QStringLiteral("leaveItem"));
+    connect(leave, &QAction::triggered, this, [this] { logic->askToLeave(); });
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Game Options"));
+    options->setObjectName(QStringLiteral("optionsMenu"));
+    QMenu* levels = options->addMenu(QStringLiteral("&Level"));
+    levels->setObjectName(QStringLiteral("levelMenu"));
+    checkedItems[slot(MenuItem::PieceOfTokay)] = addChoice(*levels, "pieceOfTokayItem", QStringLiteral("&Piece of Tokay"),
+                                                           &Game::chooseLevel, Level::PieceOfTokay);
+    checkedItems[slot(MenuItem::Nightmare)] =
+        addChoice(*levels, "nightmareItem", QStringLiteral("&Nightmare"), &Game::chooseLevel, Level::Nightmare);
+    QMenu* sound = options->addMenu(QStringLiteral("&Sound"));
+    sound->setObjectName(QStringLiteral("soundMenu"));
+    checkedItems[slot(MenuItem::SoundOn)] =
+        addChoice(*sound, "soundOnItem", QStringLiteral("&Make me mad !!"), &Game::setSoundOn, true);
+    checkedItems[slot(MenuItem::SoundOff)] =
+        addChoice(*sound, "soundOffItem", QStringLiteral("&Keep silent.."), &Game::setSoundOn, false);
+    menuItem(MenuItem::PieceOfTokay).setChecked(true);
+    menuItem(MenuItem::SoundOn).setChecked(true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help me !!"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    QAction* about = help->addAction(QStringLiteral("&About me ??"));
+    about->setObjectName(QStringLiteral("aboutItem"));
+    connect(about, &QAction::triggered, this, [this] { logic->showCredits(); });
+}
+
+// An item of an exclusive pair. Its check mark belongs to the game's handler: the
+// toggle Qt makes on a click is taken back before the handler runs.
+template <typename Choice>
+QAction* MainWindow::addChoice(QMenu& menu, const char* name, const QString& caption, void (Game::*handler)(Choice),
+                               Choice choice)
+{
+    QAction* item = menu.addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, item, handler, choice](bool checked) {
+        {
+            const QSignalBlocker blocker(item);
+            item->setChecked(!checked);
+        }
+        ((*logic).*handler)(choice);
+    });
+    return item;
+}
+
+// Closing through the title bar asks nothing: the picture windows go with the main
+// window and the program ends there, so nothing the closing interrupted (a handler
+// waiting inside a sound) can go on and show a window again.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    logic->closeWindows();
+    qtToolkit->endProgram();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace gelumpa

@@ -1,0 +1,56 @@
+// The main window: the board, the frame, the status panel and the menu bar.
+// It owns the game and passes every event on to it; it has no logic of its own.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+
+#include "game/Game.h"
+#include "ui/BoardView.h"
+#include "ui/PieceStores.h"
+#include "ui/QtToolkit.h"
+#include "ui/StatusPanel.h"
+
+namespace gelumpa {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr QSize clientSize{367, 398};
+
+    explicit MainWindow(QtToolkit::ExitProcess exitProcess = QtToolkit::terminateProcess);
+
+    BoardView& board() { return *boardView; }
+    const BoardView& board() const { return *boardView; }
+    const PieceStores& pieces() const { return stores; }
+    const QLabel& label(StatusLabel label) const { return panel->label(label); }
+    QAction& menuItem(MenuItem item) { return *checkedItems[static_cast<std::size_t>(item)]; }
+    const QAction& menuItem(MenuItem item) const { return *checkedItems[static_cast<std::size_t>(item)]; }
+    const Game& game() const { return *logic; }
+    const QtToolkit& toolkit() const { return *qtToolkit; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildClientArea();
+    void buildMenus();
+    template <typename Choice>
+    QAction* addChoice(QMenu& menu, const char* name, const QString& caption, void (Game::*handler)(Choice),
+                       Choice choice);
+
+    PieceStores stores;
+    BoardView* boardView = nullptr;
+    StatusPanel* panel = nullptr;
+    // Indexed by MenuItem.
+    std::array<QAction*, 4> checkedItems{};
+    std::unique_ptr<QtToolkit> qtToolkit;
+    std::unique_ptr<Game> logic;
+};
+
+} // namespace gelumpa
