@@ -64,7 +64,12 @@ QtToolkit::QtToolkit(const Widgets& widgets, ExitProcess exitProcess)
 {
 }
 
-QAction& QtToolkit::item(MenuItem item) const
+QAction& QtToolkit::item(MenuItem item)
+{
+    return *widgets.checkedItems[static_cast<std::size_t>(item)];
+}
+
+const QAction& QtToolkit::item(MenuItem item) const
 {
     return *widgets.checkedItems[static_cast<std::size_t>(item)];
 }

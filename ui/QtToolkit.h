@@ -65,7 +65,8 @@ public:
 
 private:
     QPointer<PictureWindow>& slot(Window window);
-    QAction& item(MenuItem item) const;
+    QAction& item(MenuItem item);
+    const QAction& item(MenuItem item) const;
 
     Widgets widgets;
     ExitProcess exitProcess;
