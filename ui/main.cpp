@@ -1,13 +1,17 @@
-// Starts the game: the application's names, the program icon and the main window.
+// Starts the game: the command line's answer, the application's names, the program icon and the main window.
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/ApplicationStart.h"
+#include "ui/CommandLine.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> answered = gelumpa::answerCommandLine(argc, argv))
+        return *answered;
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = gelumpa::startApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("gelumpa"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
