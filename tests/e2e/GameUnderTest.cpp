@@ -84,7 +84,8 @@ std::string BoardSeen::explain(const Board& expected) const
     return text;
 }
 
-GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnvironment& extra)
+GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnvironment& extra,
+                             const QStringList& arguments)
     : desktop(desktop)
 {
     QProcessEnvironment env = desktop.environment();
@@ -95,7 +96,7 @@ GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnviro
     process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     process.setStandardErrorFile(runtimeDirectory.filePath(errorOutputName));
     dieWithParent(process);
-    process.start(qEnvironmentVariable("GELUMPA_BINARY"), {});
+    process.start(qEnvironmentVariable("GELUMPA_BINARY"), arguments);
     if (!process.waitForStarted(static_cast<int>(windowTimeout.count())))
         throw std::runtime_error("gelumpa did not start: " + process.errorString().toStdString());
 }

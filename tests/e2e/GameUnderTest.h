@@ -35,7 +35,7 @@ struct BoardSeen {
 class GameUnderTest {
 public:
     // Starts the game on the desktop; `extra` adds to the desktop's environment.
-    GameUnderTest(const VirtualDesktop& desktop, const QProcessEnvironment& extra);
+    GameUnderTest(const VirtualDesktop& desktop, const QProcessEnvironment& extra, const QStringList& arguments = {});
     ~GameUnderTest();
     GameUnderTest(const GameUnderTest&) = delete;
     GameUnderTest& operator=(const GameUnderTest&) = delete;

@@ -2,6 +2,7 @@
 #include "HostileSupport.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,10 @@
 #include <system_error>
 
 namespace e2e {
+
+namespace {
+constexpr int runTimeoutMs = 20000;
+}
 
 bool holdsOpen(qint64 processId, const QString& path)
 {
@@ -62,6 +67,36 @@ void confirmExitWithStatusZero(GameUnderTest& game, const VirtualDesktop& deskto
     ASSERT_TRUE(game.waitForExit(std::chrono::seconds(10))) << "the game did not end after OK";
     EXPECT_TRUE(game.exitedNormally());
     EXPECT_EQ(game.exitCode(), 0);
+}
+
+EndedRun runToItsEnd(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    QProcess game;
+    game.setProcessEnvironment(environment);
+    dieWithParent(game);
+    game.start(qEnvironmentVariable("GELUMPA_BINARY"), arguments);
+    EndedRun run;
+    run.ended = game.waitForFinished(runTimeoutMs);
+    if (!run.ended) {
+        game.kill();
+        game.waitForFinished(runTimeoutMs);
+    }
+    run.normalExit = game.exitStatus() == QProcess::NormalExit;
+    run.exitCode = game.exitCode();
+    run.output = game.readAllStandardOutput();
+    run.errors = game.readAllStandardError();
+    return run;
+}
+
+QProcessEnvironment environmentWithoutDisplay(const QString& runtimeDirectory)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                QStringLiteral("WAYLAND_SOCKET"), QStringLiteral("QT_QPA_PLATFORM"),
+                                QStringLiteral("XDG_SESSION_TYPE")})
+        env.remove(name);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory);
+    return env;
 }
 
 } // namespace e2e

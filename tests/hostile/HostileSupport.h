@@ -1,13 +1,17 @@
 // What the hostile-environment tests look at besides the screen: which files the game
 // holds open, whether a capture holds sound, how much CPU time the game has used, and
-// how long the game took to show what a click asked for; and the way out they all end with.
+// how long the game took to show what a click asked for; the way out they all end with; and
+// the game run at a terminal, to its end, where it has no display.
 #pragma once
 
 #include "GameUnderTest.h"
 #include "VirtualDesktop.h"
 #include "Waiting.h"
 
+#include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <optional>
@@ -24,6 +28,21 @@ long cpuTicks(qint64 processId);
 // Answers the exit question, once asked, with OK and checks that the game ends with status 0;
 // call through ASSERT_NO_FATAL_FAILURE.
 void confirmExitWithStatusZero(GameUnderTest& game, const VirtualDesktop& desktop);
+
+// How a run of the game ended by itself and what it wrote; `ended` is false when it was still
+// running at the deadline and had to be killed.
+struct EndedRun {
+    bool ended = false;
+    bool normalExit = false;
+    int exitCode = -1;
+    QByteArray output;
+    QByteArray errors;
+};
+EndedRun runToItsEnd(const QStringList& arguments, const QProcessEnvironment& environment);
+
+// This process's environment with no display in it: no DISPLAY, no WAYLAND_DISPLAY, no chosen
+// platform nor session type, and the given empty runtime directory, where no Wayland socket is.
+QProcessEnvironment environmentWithoutDisplay(const QString& runtimeDirectory);
 
 // How long the condition took to hold, or nothing when it did not hold within the timeout.
 template <typename Condition>
