@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs a built tree into a scratch prefix and checks that the binary, launcher entry,
-# metainfo and every themed icon size land where desktops look for them.
-# Usage: check-install.sh BUILD_DIR BINDIR DATADIR APP_ID SIZE...
+# Installs a built tree into a scratch prefix and checks that the binary, its manual page, the
+# launcher entry, metainfo and every themed icon size land where shells, man and desktops look for them.
+# Usage: check-install.sh BUILD_DIR BINDIR MANDIR DATADIR APP_ID SIZE...
 set -euo pipefail
 
-build=$1 bindir=$2 datadir=$3 appid=$4
-shift 4
+build=$1 bindir=$2 mandir=$3 datadir=$4 appid=$5
+shift 5
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -15,6 +15,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 [ -x "$prefix/$bindir/gelumpa" ] || fail "no executable $bindir/gelumpa"
+[ -f "$prefix/$mandir/man6/gelumpa.6" ] || fail "no manual page $mandir/man6/gelumpa.6"
 
 # The launcher must start the installed binary and name the installed icon; the metainfo must name the launcher.
 desktop="$prefix/$datadir/applications/$appid.desktop"
@@ -42,4 +43,4 @@ for size in "$@"; do
 done
 
 [ "$failures" -eq 0 ] || exit 1
-echo "installed: binary, launcher entry, metainfo, icons $*"
+echo "installed: binary, manual page, launcher entry, metainfo, icons $*"
