@@ -1,4 +1,5 @@
-// The rules' fuzz target: every input is a play script, played on a freshly opened game.
+// The rules' fuzz target: every input is a play script, played on a freshly opened game; a
+// broken rule stops the process, so that libFuzzer keeps the input.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -6,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/fuzz/ScriptedPlayer.h"
+#include "tests/fuzz/PlayScript.h"
+#include "tests/rules/RandomPlayer.h"
 
 namespace {
 
@@ -40,6 +42,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    gelumpa::fuzz::ScriptedPlayer(std::span(data, size)).play();
+    gelumpa::fuzz::PlayScript script(std::span(data, size));
+    gelumpa::model::MovePicker moves(gelumpa::fuzz::moveBytes, script.moves());
+    gelumpa::test::RandomPlayer player(moves, [&script] { return script.nextDraw(); });
+    player.play();
+    if (!player.failure().empty()) {
+        std::fprintf(stderr, "\n%s\n", player.failure().c_str());
+        std::fflush(stderr);
+        __builtin_trap();
+    }
     return 0;
 }

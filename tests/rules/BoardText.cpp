@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/StateBoard.h"
+
 namespace gelumpa::test {
 
 Kinds kindsFrom(const Rows& rows)
@@ -37,13 +39,7 @@ Rows rowsOf(const Kinds& kinds)
     return rows;
 }
 
-Rows rowsOf(const GameState& state)
-{
-    Kinds kinds{};
-    for (int i = 1; i <= 100; ++i)
-        kinds[static_cast<std::size_t>(i)] = state.kind(i);
-    return rowsOf(kinds);
-}
+Rows rowsOf(const GameState& state) { return rowsOf(model::kindsOf(state)); }
 
 Kinds sortedFill()
 {

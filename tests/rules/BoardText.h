@@ -2,16 +2,15 @@
 // so that tests state boards the way a player sees them.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/GameState.h"
+#include "tests/support/BoardModel.h"
 
 namespace gelumpa::test {
 
-using Kinds = std::array<int, 101>; // slot 0 unused
+using model::Kinds;
 using Rows = std::vector<std::string>;
 
 Kinds kindsFrom(const Rows& rows);
