@@ -7,6 +7,7 @@
 
 #include <QRect>
 
+#include <algorithm>
 #include <array>
 
 namespace storm {
@@ -16,22 +17,18 @@ namespace {
 constexpr int shortestBurst = 15;
 constexpr int longestBurst = 90;
 
-// Weights per thousand actions. Most actions play: double clicks on one cell mark and then
+// Clicks beside the cells: on the margins and the frame, on the status panel, or where the
+// picture windows come up.
+constexpr int marginClicks = 50;
+constexpr int panelClicks = 40;
+constexpr int beside = marginClicks + panelClicks + 40;
+
+// Weights per thousand moves. Most moves play: double clicks on one cell mark and then
 // remove its group, so games really progress and end. New games, level changes and the about
 // window (which covers the board and takes the keys) are rare enough that a game often runs to
-// its end; sound is switched on far more often than off.
-constexpr std::array<int, actCount> weights{
-    300, // CellClick
-    524, // CellDoubleClick
-    50,  // MarginClick
-    40,  // PanelClick
-    40,  // PictureClick
-    2,   // NewGame
-    2,   // PieceOfTokay
-    2,   // Nightmare
-    26,  // SoundOn
-    8,   // SoundOff
-    6,   // About
+// its end. The storm never asks to leave.
+constexpr gelumpa::model::MoveWeights weights{
+    .acts = {300, 0, 2, 4, 34, 6, 0, 0, 524, beside},
 };
 
 // The "Game Menu" drops down over the board's top left corner; a click that arrived while it
@@ -63,12 +60,11 @@ const char* nameOf(Act act)
     return names[static_cast<std::size_t>(act)];
 }
 
-StormScript::StormScript(std::uint32_t seed) : random(seed) {}
+StormScript::StormScript(std::uint32_t seed) : moves(weights, seed) {}
 
 std::vector<Action> StormScript::nextBurst()
 {
-    std::uniform_int_distribution<int> length(shortestBurst, longestBurst);
-    std::vector<Action> burst(static_cast<std::size_t>(length(random)));
+    std::vector<Action> burst(static_cast<std::size_t>(between(shortestBurst, longestBurst)));
     for (Action& action : burst)
         action = nextAction();
     return burst;
@@ -76,56 +72,57 @@ std::vector<Action> StormScript::nextBurst()
 
 Action StormScript::nextAction()
 {
-    std::discrete_distribution<int> pick(weights.begin(), weights.end());
-    const Act act = static_cast<Act>(pick(random));
-    switch (act) {
-    case Act::CellClick:
-    case Act::CellDoubleClick: {
+    using gelumpa::model::Act;
+    const gelumpa::model::Move move = *moves.next();
+    switch (move.act) {
+    case Act::ClickCell:
+    case Act::ClickTwice: {
         // Now and then the cell clicked last, as a player finishing a move does.
-        const bool again = !lastCellPoint.isNull() && std::bernoulli_distribution(0.2)(random);
-        lastCellPoint = again ? lastCellPoint : cellPoint();
-        return {act, lastCellPoint};
+        const bool again = !lastCellPoint.isNull() && moves.below(5) == 0;
+        lastCellPoint = again ? lastCellPoint : cellPoint(move.argument);
+        return {move.act == Act::ClickCell ? storm::Act::CellClick : storm::Act::CellDoubleClick, lastCellPoint};
     }
-    case Act::MarginClick: {
-        // The white margins and the black frame around the cells, on all four sides.
-        switch (std::uniform_int_distribution<int>(0, 3)(random)) {
-        case 0: return {act, pointIn(0, 0, boardLeft - 1, panelTop - 1)};
-        case 1: return {act, pointIn(boardLeft + boardSide, 0, e2e::clientWidth - 1, panelTop - 1)};
-        case 2: return {act, pointIn(0, 0, e2e::clientWidth - 1, boardTop - 1)};
-        default: return {act, pointIn(0, boardTop + boardSide, e2e::clientWidth - 1, panelTop - 1)};
+    case Act::ClickBeside:
+        if (move.argument < marginClicks) {
+            // The white margins and the black frame around the cells, on all four sides.
+            switch (moves.below(4)) {
+            case 0: return {storm::Act::MarginClick, pointIn(0, 0, boardLeft - 1, panelTop - 1)};
+            case 1: return {storm::Act::MarginClick, pointIn(boardLeft + boardSide, 0, e2e::clientWidth - 1, panelTop - 1)};
+            case 2: return {storm::Act::MarginClick, pointIn(0, 0, e2e::clientWidth - 1, boardTop - 1)};
+            default: return {storm::Act::MarginClick, pointIn(0, boardTop + boardSide, e2e::clientWidth - 1, panelTop - 1)};
+            }
         }
-    }
-    case Act::PanelClick:
-        return {act, pointIn(0, panelTop, e2e::clientWidth - 1, e2e::clientHeight - 1)};
-    case Act::PictureClick:
-        return {act, QPoint(std::uniform_int_distribution<int>(-pictureReachX, pictureReachX)(random),
-                            std::uniform_int_distribution<int>(-pictureReachY, pictureReachY)(random))};
-    default:
-        return {act, QPoint()};
+        if (move.argument < marginClicks + panelClicks)
+            return {storm::Act::PanelClick, pointIn(0, panelTop, e2e::clientWidth - 1, e2e::clientHeight - 1)};
+        return {storm::Act::PictureClick,
+                QPoint(between(-pictureReachX, pictureReachX), between(-pictureReachY, pictureReachY))};
+    case Act::Level: return {move.argument == 1 ? storm::Act::PieceOfTokay : storm::Act::Nightmare, QPoint()};
+    case Act::Sound: return {move.argument == 1 ? storm::Act::SoundOn : storm::Act::SoundOff, QPoint()};
+    case Act::About: return {storm::Act::About, QPoint()};
+    default: return {storm::Act::NewGame, QPoint()}; // the only other act the weights give
     }
 }
 
-// Pieces gather at the bottom left as a game goes on, so the clicks lean that way:
-// the lower of two rows drawn, the left of two columns.
-QPoint StormScript::cellPoint()
+// Pieces gather at the bottom left as a game goes on, so the clicks lean that way: the lower
+// row and the left column of the cell picked and another.
+QPoint StormScript::cellPoint(int cell)
 {
-    std::uniform_int_distribution<int> line(0, e2e::rowLength - 1);
-    std::uniform_int_distribution<int> inside(0, e2e::pieceSize - 1);
     for (;;) {
-        const int row = std::max(line(random), line(random));
-        const int column = std::min(line(random), line(random));
-        const QPoint point(boardLeft + column * e2e::pieceSize + inside(random),
-                           boardTop + row * e2e::pieceSize + inside(random));
+        const int other = moves.below(e2e::cellCount);
+        const int row = std::max((cell - 1) / e2e::rowLength, other / e2e::rowLength);
+        const int column = std::min((cell - 1) % e2e::rowLength, other % e2e::rowLength);
+        const QPoint point(boardLeft + column * e2e::pieceSize + moves.below(e2e::pieceSize),
+                           boardTop + row * e2e::pieceSize + moves.below(e2e::pieceSize));
         if (!underGameMenu.contains(point))
             return point;
+        cell = moves.below(e2e::cellCount) + 1;
     }
 }
 
 QPoint StormScript::pointIn(int left, int top, int right, int bottom)
 {
     for (;;) {
-        const QPoint point(std::uniform_int_distribution<int>(left, right)(random),
-                           std::uniform_int_distribution<int>(top, bottom)(random));
+        const QPoint point(between(left, right), between(top, bottom));
         if (!underGameMenu.contains(point))
             return point;
     }

@@ -1,11 +1,13 @@
-// The storm's script: seeded random bursts of a player's actions on the game's window. The
-// actions depend on the seed alone, never on what the game shows, so a seed replays them.
+// The storm's script: seeded random bursts of a player's actions on the game's window, the
+// moves chosen by the random player every test layer shares. The actions depend on the seed
+// alone, never on what the game shows, so a seed replays them.
 #pragma once
+
+#include "tests/support/MovePicker.h"
 
 #include <QPoint>
 
 #include <cstdint>
-#include <random>
 #include <vector>
 
 namespace storm {
@@ -43,10 +45,11 @@ public:
 
 private:
     Action nextAction();
-    QPoint cellPoint();
+    QPoint cellPoint(int cell);
     QPoint pointIn(int left, int top, int right, int bottom);
+    int between(int first, int last) { return first + moves.below(last - first + 1); }
 
-    std::mt19937 random;
+    gelumpa::model::MovePicker moves;
     QPoint lastCellPoint;
 };
 

@@ -2,7 +2,6 @@
 // faster than it handles them, with sound on so that marks and removals handle the waiting
 // events inside their own handlers. Between bursts the game must come to rest, still answer
 // and show a legal board.
-#include "BoardLegality.h"
 #include "BurstCommands.h"
 #include "DiskAudio.h"
 #include "GameFixture.h"
@@ -10,6 +9,8 @@
 #include "StormScript.h"
 #include "StormTally.h"
 #include "Waiting.h"
+
+#include "tests/support/BoardModel.h"
 
 #include <QRegularExpression>
 
@@ -241,7 +242,7 @@ QString EventStorm::checkBoard(StormTally& tally, std::chrono::milliseconds drai
 {
     const e2e::BoardSeen seen = game().currentBoard();
     QString problems;
-    for (const std::string& problem : illegalities(seen.board))
+    for (const std::string& problem : gelumpa::model::illegalities(seen.board.kind, seen.board.highlighted))
         problems += QString::fromStdString(problem) + QLatin1Char('\n');
     if (!seen.inexactCells.empty()) {
         problems += QStringLiteral("cells not drawn exactly as their picture:");
