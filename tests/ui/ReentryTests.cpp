@@ -9,6 +9,8 @@
 
 #include "UiTestGroups.h"
 #include "UiTestSupport.h"
+#include "tests/support/MovePicker.h"
+#include "tests/support/StateBoard.h"
 
 namespace gelumpa::test {
 
@@ -17,21 +19,11 @@ class ReentryTests : public MainWindowTestGroup {
 
     const GameState& state() const { return mainWindow->game().gameState(); }
 
-    // The board's rules hold and every cell shows what the state says.
+    // The board is one the rules can leave and every cell shows what the state says.
     QString inconsistency() const
     {
-        std::array<int, 6> count{};
-        int marked = 0;
-        for (int i = 1; i <= cellCount; ++i) {
-            ++count[static_cast<std::size_t>(state().kind(i))];
-            marked += state().marked(i);
-        }
-        for (std::size_t k = 1; k < count.size(); ++k)
-            if (count[k] > 20)
-                return QStringLiteral("kind %1 counts %2").arg(k).arg(count[k]);
-        if (state().anchorCell == 0 ? marked != 0 : marked != state().selectionCount)
-            return QStringLiteral("%1 cells marked, anchor %2").arg(marked).arg(state().anchorCell);
-        return boardMismatch(*mainWindow);
+        const auto illegal = model::illegalities(model::kindsOf(state()), model::marksOf(state()));
+        return illegal.empty() ? boardMismatch(*mainWindow) : QString::fromStdString(illegal.front());
     }
 
 private slots:
@@ -45,11 +37,10 @@ private slots:
     void clicksWaitingDuringASoundRunInsideItAndLeaveAConsistentBoard()
     {
         const auto seed = std::random_device{}();
-        std::mt19937 random(seed);
-        std::uniform_int_distribution<int> anyCell(1, cellCount);
+        model::MovePicker clicks({.acts = {1}}, seed);
         for (int round = 0; round < 60 && !state().gameOver; ++round) {
             for (int waiting = 0; waiting < 3; ++waiting)
-                postClick(*mainWindow, static_cast<int>(anyCell(random)));
+                postClick(*mainWindow, clicks.next()->argument);
             clickCell(*mainWindow, removableCell(state()));
             const QString problem = inconsistency();
             if (!problem.isEmpty())

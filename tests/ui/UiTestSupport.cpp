@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/StateBoard.h"
+
 namespace gelumpa::test {
 
 namespace {
@@ -89,19 +91,7 @@ bool sameBoard(const GameState& a, const GameState& b)
     return true;
 }
 
-int removableCell(const GameState& state)
-{
-    for (int i = 1; i <= cellCount; ++i) {
-        if (state.kind(i) == 0)
-            continue;
-        for (const Side side : {Side::Left, Side::Up, Side::Right, Side::Down}) {
-            const int n = neighbour(i, side);
-            if (n != 0 && state.kind(n) == state.kind(i))
-                return i;
-        }
-    }
-    return 0;
-}
+int removableCell(const GameState& state) { return model::removableCell(model::kindsOf(state)); }
 
 bool playToTheEnd(MainWindow& mainWindow)
 {
