@@ -54,4 +54,12 @@ void swapCells(Kinds& kinds, int a, int b)
     std::swap(kinds[static_cast<std::size_t>(a)], kinds[static_cast<std::size_t>(b)]);
 }
 
+Kinds runsSwapped(int a, int b, int n)
+{
+    Kinds kinds = sortedFill();
+    for (int m = 0; m < n; ++m)
+        swapCells(kinds, a + m, b + m);
+    return kinds;
+}
+
 } // namespace gelumpa::test

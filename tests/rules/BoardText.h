@@ -22,5 +22,7 @@ Kinds sortedFill();
 
 // Exchanges the kinds of two cells, for building expected boards by hand.
 void swapCells(Kinds& kinds, int a, int b);
+// The starting arrangement with the runs a .. a+n-1 and b .. b+n-1 exchanged, disjoint runs.
+Kinds runsSwapped(int a, int b, int n);
 
 } // namespace gelumpa::test

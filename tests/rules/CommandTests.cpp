@@ -54,10 +54,7 @@ TEST_F(GameTest, beforeTheFirstGameClicksOnCellsChangeNothing)
 
 TEST_F(GameTest, aNewGameInTheMiddleOfAGameStartsOverAtOnceWithTheCountersAtZero)
 {
-    dealKnownBoard(twoPairBoard);
-    game.clickCell(1);
-    game.clickCell(2);
-    game.clickCell(9);
+    removeOnePairAndMarkTheOther();
     ASSERT_EQ(state().score, 2);
     const int soundsBefore = tk.soundsStarted();
     tk.clearLog();
@@ -105,10 +102,7 @@ TEST_F(GameTest, choosingTheCheckedLevelDoesNothingAtAllEvenDuringAGame)
     game.chooseLevel(Level::PieceOfTokay);
     EXPECT_TRUE(tk.log().empty());
 
-    dealKnownBoard(twoPairBoard);
-    game.clickCell(1);
-    game.clickCell(2);
-    game.clickCell(9);
+    removeOnePairAndMarkTheOther();
     const GameState before = state();
     tk.clearLog();
 
@@ -120,10 +114,7 @@ TEST_F(GameTest, choosingTheCheckedLevelDoesNothingAtAllEvenDuringAGame)
 
 TEST_F(GameTest, switchingLevelDuringAGameAndAnsweringNoKeepsTheGameAsItWas)
 {
-    dealKnownBoard(twoPairBoard);
-    game.clickCell(1);
-    game.clickCell(2);
-    game.clickCell(9);
+    removeOnePairAndMarkTheOther();
     const GameState before = state();
     tk.clearLog();
 

@@ -110,11 +110,7 @@ TEST_F(DealingTest, nightmareDrawingJustBelowOneDrawsCell100AndStaysOnTheBoard)
 
 TEST_F(DealingTest, tokayExchangesTwoRunsCellByCell)
 {
-    Kinds expected = sortedFill();
-    swapCells(expected, 37, 52);
-    swapCells(expected, 38, 53);
-    swapCells(expected, 39, 54);
-    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(37, 3, 52).idleSwaps(49)), rowsOf(expected));
+    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(37, 3, 52).idleSwaps(49)), rowsOf(runsSwapped(37, 52, 3)));
 }
 
 TEST_F(DealingTest, tokayRedrawsASourceRunPastCell100AndADestinationRunPastItsRowEnd)
@@ -122,11 +118,7 @@ TEST_F(DealingTest, tokayRedrawsASourceRunPastCell100AndADestinationRunPastItsRo
     // a = 98 with n = 4 would reach cell 101: both drawn anew; then with n = 3, b = 59 and
     // b = 60 would leave the row and are drawn anew, b = 58 fits.
     const RunDraws draws = RunDraws().cell(98).length(4).cell(98).length(3).cell(59).cell(60).cell(58).idleSwaps(49);
-    Kinds expected = sortedFill();
-    swapCells(expected, 98, 58);
-    swapCells(expected, 99, 59);
-    swapCells(expected, 100, 60);
-    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(expected));
+    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(runsSwapped(98, 58, 3)));
 }
 
 TEST_F(DealingTest, tokayRedrawsTheRunLengthTogetherWithTheSourceCell)
@@ -134,28 +126,18 @@ TEST_F(DealingTest, tokayRedrawsTheRunLengthTogetherWithTheSourceCell)
     // a = 100 never fits; a = 99 fits only with n = 2; a = 97 with n = 4 reaches 100 exactly.
     // With n = 4 a destination must start in columns 1..7: b = 8 is drawn anew.
     const RunDraws draws = RunDraws().cell(100).length(2).cell(99).length(4).cell(97).length(4).cell(8).cell(7).idleSwaps(49);
-    Kinds expected = sortedFill();
-    for (int m = 0; m < 4; ++m)
-        swapCells(expected, 97 + m, 7 + m);
-    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(expected));
+    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(runsSwapped(97, 7, 4)));
 }
 
 TEST_F(DealingTest, tokayAcceptsCell99WithRunsOfTwoAndDestinationsInColumns1To9)
 {
     const RunDraws draws = RunDraws().cell(99).length(2).cell(10).cell(9).idleSwaps(49);
-    Kinds expected = sortedFill();
-    swapCells(expected, 99, 9);
-    swapCells(expected, 100, 10);
-    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(expected));
+    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(runsSwapped(99, 9, 2)));
 }
 
 TEST_F(DealingTest, tokaySourceRunsMayCrossTheEndOfARow)
 {
-    Kinds expected = sortedFill();
-    swapCells(expected, 9, 45);
-    swapCells(expected, 10, 46);
-    swapCells(expected, 11, 47);
-    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(9, 3, 45).idleSwaps(49)), rowsOf(expected));
+    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(9, 3, 45).idleSwaps(49)), rowsOf(runsSwapped(9, 45, 3)));
 }
 
 TEST_F(DealingTest, tokayRunsOffsetByOneCellRotateTheCellsTheyCover)

@@ -67,4 +67,12 @@ void GameTest::dealKnownBoard(const Rows& rows)
     tk.clearLog();
 }
 
+void GameTest::removeOnePairAndMarkTheOther()
+{
+    dealKnownBoard(twoPairBoard);
+    game.clickCell(1);
+    game.clickCell(2);
+    game.clickCell(9);
+}
+
 } // namespace gelumpa::test

@@ -61,6 +61,8 @@ class GameTest : public ::testing::Test {
 protected:
     // Starts a Nightmare game whose scripted draws deal exactly this board; clears the record.
     void dealKnownBoard(const Rows& rows);
+    // Deals twoPairBoard, removes its pair at cells 1-2 and marks the last one, at cells 9-10.
+    void removeOnePairAndMarkTheOther();
     const GameState& state() const { return game.gameState(); }
 
     RecordingToolkit tk;
