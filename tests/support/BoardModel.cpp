@@ -46,20 +46,38 @@ void checkSettled(const Kinds& board, std::vector<std::string>& found)
     }
 }
 
+// The group at a cell as marks, found without allocating: the checks run after every handler.
+Marks groupMarksAt(const Kinds& board, int cell)
+{
+    Marks group{};
+    std::array<int, cells> open{};
+    int openCount = 0;
+    group[slot(cell)] = true;
+    open[slot(openCount++)] = cell;
+    while (openCount > 0) {
+        const int next = open[slot(--openCount)];
+        for (const int n : sideNeighbours(next))
+            if (!group[slot(n)] && board[slot(n)] == board[slot(cell)]) {
+                group[slot(n)] = true;
+                open[slot(openCount++)] = n;
+            }
+    }
+    return group;
+}
+
 void checkMarks(const Kinds& board, const Marks& marked, std::vector<std::string>& found)
 {
-    Group markedCells;
-    for (int cell = 1; cell <= cells; ++cell)
-        if (marked[slot(cell)])
-            markedCells.push_back(cell);
-    if (markedCells.empty())
-        return;
-    for (const int cell : markedCells)
+    int first = 0;
+    for (int cell = cells; cell >= 1; --cell) {
+        if (!marked[slot(cell)])
+            continue;
         if (!isPiece(board[slot(cell)])) {
             found.push_back("empty cell " + std::to_string(cell) + " is marked");
             return;
         }
-    if (groupAt(board, markedCells.front()) != markedCells)
+        first = cell;
+    }
+    if (first != 0 && groupMarksAt(board, first) != marked)
         found.push_back("the marked cells are not exactly one whole group");
 }
 
@@ -84,22 +102,11 @@ Neighbours sideNeighbours(int cell)
 
 Group groupAt(const Kinds& board, int cell)
 {
-    const int kind = board[slot(cell)];
-    Marks seen{};
+    const Marks marks = groupMarksAt(board, cell);
     Group group;
-    Group toVisit{cell};
-    seen[slot(cell)] = true;
-    while (!toVisit.empty()) {
-        const int next = toVisit.back();
-        toVisit.pop_back();
-        group.push_back(next);
-        for (const int n : sideNeighbours(next))
-            if (!seen[slot(n)] && board[slot(n)] == kind) {
-                seen[slot(n)] = true;
-                toVisit.push_back(n);
-            }
-    }
-    std::sort(group.begin(), group.end());
+    for (int n = 1; n <= cells; ++n)
+        if (marks[slot(n)])
+            group.push_back(n);
     return group;
 }
 
