@@ -63,23 +63,7 @@ TEST_F(RulesTest, emptyCellsSideBySideAreNoMove)
     EXPECT_EQ(tk.log(), endOfGame);
 }
 
-// Protects the end of the game as the last removal reaches it.
-
-TEST_F(RulesTest, theLastRemovalPlaysSoundTwoThenSoundThreeThenOpensTheEndWindow)
-{
-    setBoard({"..........", "..........", "..........", "..........", "..........",
-        "..........", "..........", ".2........", "13........", "114......."});
-    rules.clickCell(91);
-    tk.clearLog();
-
-    rules.clickCell(81);
-
-    const Log& log = tk.log();
-    ASSERT_GE(log.size(), 9U);
-    EXPECT_EQ(Log(log.end() - 9, log.end()), joined({{"caption score ' 97'"}, soundOf(2), endOfGame}));
-    EXPECT_EQ(state.gameOver, true);
-    EXPECT_TRUE(invariantsHold(state, tk));
-}
+// Protects the end of the game as the last removal reaches it (its order of effects: SettlingTests).
 
 TEST_F(RulesTest, removingEveryPieceEndsTheGameWithTheSameSoundAndWindow)
 {

@@ -47,7 +47,7 @@ TEST_F(RulesTest, aFullColumnOrOneWithHolesOnlyAboveItsTopPieceIsLeftUntouched)
     EXPECT_TRUE(tk.log().empty());
 }
 
-TEST_F(RulesTest, aRemovalDropsTheColumnsFromRightToLeft)
+TEST_F(RulesTest, theLastRemovalDropsTheColumnsRightToLeftScoresThenPlaysSoundTwoThenThreeAndOpensTheEndWindow)
 {
     setBoard({"..........", "..........", "..........", "..........", "..........",
         "..........", "..........", "34........", "55........", "12........"});
@@ -59,6 +59,7 @@ TEST_F(RulesTest, aRemovalDropsTheColumnsFromRightToLeft)
     EXPECT_EQ(tk.log(), joined({{"clear 81", "clear 82", "show 82 normal 4", "clear 72", "show 81 normal 3", "clear 71",
                                   "caption score ' 96'"},
                             soundOf(2), soundOf(3), {"create endWindow", "show endWindow"}}));
+    EXPECT_EQ(state.gameOver, true);
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
