@@ -1,8 +1,10 @@
-// Protects the drawing on high-density screens (run at ratios 1, 1.5 and 2): pieces
-// at whole multiples of their size with their background around them, solid frame
-// and panel edges, and picture windows scaled without smoothing.
+// Protects the drawing at screen ratios 1, 1.5 and 2, measured in device pixels of the grab
+// against sizes written down per ratio: pieces at whole multiples of 32 px with their
+// background around them, the frame and the panel solid black with sharp edges at their
+// places, and picture windows scaled without smoothing.
+#include <array>
 #include <cmath>
-#include <memory>
+#include <vector>
 
 #include <QTest>
 
@@ -12,91 +14,127 @@
 namespace gelumpa::test {
 
 namespace {
-int device(int logical, qreal ratio)
+// What one ratio must show. The runs alternate white and black, white first, along four
+// lines through the client area: down the column at logical x 20, between the frame's left bar
+// and the board, as far as the panel; along the row at logical y 12, between the frame's top
+// bar and the board; down the frame's and the panel's last column; along the panel's last row.
+struct Screen {
+    qreal ratio;
+    int cellSide;
+    int pieceSide;
+    std::array<std::vector<int>, 4> lines;
+};
+
+const std::array screens{
+    Screen{1, 32, 32, {{{8, 3, 331, 3, 7}, {16, 3, 331, 3, 14}, {8, 337, 7, 41, 5}, {16, 337, 14}}}},
+    Screen{1.5, 48, 32, {{{12, 5, 496, 5, 10}, {24, 5, 496, 5, 21}, {12, 506, 10, 62, 7}, {24, 506, 21}}}},
+    Screen{2, 64, 64, {{{16, 6, 662, 6, 14}, {32, 6, 662, 6, 28}, {16, 674, 14, 82, 10}, {32, 674, 28}}}},
+};
+
+const Screen* screenFor(qreal ratio)
 {
-    return static_cast<int>(std::lround(logical * ratio));
+    for (const Screen& screen : screens)
+        if (screen.ratio == ratio)
+            return &screen;
+    return nullptr;
 }
 
-bool solid(QRgb pixel)
+// The lengths of the runs of white and black along a line of at most `length` pixels, white
+// first; empty when a pixel is neither.
+std::vector<int> runs(const QImage& image, QPoint from, QPoint step, int length)
 {
-    return pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255);
+    std::vector<int> lengths{0};
+    QRgb current = qRgb(255, 255, 255);
+    for (QPoint p = from; image.valid(p) && length-- != 0; p += step) {
+        const QRgb pixel = image.pixel(p);
+        if (pixel != qRgb(255, 255, 255) && pixel != qRgb(0, 0, 0))
+            return {};
+        if (pixel != current) {
+            lengths.push_back(0);
+            current = pixel;
+        }
+        ++lengths.back();
+    }
+    return lengths;
+}
+
+QString listed(const std::vector<int>& lengths)
+{
+    QStringList texts;
+    for (const int length : lengths)
+        texts << QString::number(length);
+    return texts.isEmpty() ? QStringLiteral("a grey pixel") : texts.join(QLatin1Char(' '));
 }
 } // namespace
 
 class HiDpiTests : public MainWindowTestGroup {
     Q_OBJECT
 
+    const Screen* screen = nullptr;
+
 private slots:
-    void init()
+    void initTestCase()
     {
         QVERIFY(showFreshWindow());
+        screen = screenFor(mainWindow->devicePixelRatioF());
+        QVERIFY2(screen != nullptr, "run at ratio 1, 1.5 or 2");
     }
-    void cleanup() { mainWindow.reset(); }
+    void cleanupTestCase() { mainWindow.reset(); }
 
-    void everyPieceIsDrawnAtAWholeMultipleOfItsPixelsWithItsBackgroundAround()
+    void everyCellShowsItsPictureAtAWholeMultipleOf32PixelsCentredOnItsBackground()
     {
         item("newGameItem").trigger();
         clickCell(*mainWindow, removableCell(mainWindow->game().gameState()));
         clickCell(*mainWindow, removableCell(mainWindow->game().gameState()));
         const GameState& state = mainWindow->game().gameState();
-        const QPixmap grab = mainWindow->centralWidget()->grab();
-        const qreal ratio = grab.devicePixelRatio();
-        const QImage drawn = grab.toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = mainWindow->board().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(drawn.size(), QSize(10 * screen->cellSide, 10 * screen->cellSide));
+        const int factor = screen->pieceSide / 32;
+        const int inset = (screen->cellSide - screen->pieceSide) / 2;
         for (int i = 1; i <= cellCount; ++i) {
-            const QRect logical = BoardView::cellRect(i).translated(24, 16);
-            const QRect square(QPoint(device(logical.left(), ratio), device(logical.top(), ratio)),
-                               QPoint(device(logical.left() + 32, ratio) - 1, device(logical.top() + 32, ratio) - 1));
+            const QPoint corner((i - 1) % 10 * screen->cellSide, (i - 1) / 10 * screen->cellSide);
+            const bool marked = state.marked(i) != 0;
             QImage piece;
-            QRgb ground = qRgb(255, 255, 255);
-            if (state.kind(i) != 0) {
-                const PiecePicture& entry = mainWindow->pieces().entry(
-                    state.kind(i), state.marked(i) != 0 ? PieceLook::Highlighted : PieceLook::Normal);
-                piece = entry.pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-                ground = entry.background.rgb();
-            }
-            const int factor = std::max(1, std::min(square.width(), square.height()) / 32);
-            const QPoint inset((square.width() - 32 * factor) / 2, (square.height() - 32 * factor) / 2);
-            for (int y = square.top(); y <= square.bottom(); ++y) {
-                for (int x = square.left(); x <= square.right(); ++x) {
-                    const QPoint offset = QPoint(x, y) - square.topLeft() - inset;
-                    const QPoint inPiece(offset.x() / factor, offset.y() / factor);
-                    const bool onPiece = !piece.isNull() && offset.x() >= 0 && offset.y() >= 0 && inPiece.x() < 32
-                        && inPiece.y() < 32;
-                    const QRgb expected = onPiece ? piece.pixel(inPiece) : ground;
-                    if ((drawn.pixel(x, y)) != (expected))
-                        QFAIL(qPrintable(QStringLiteral("ratio %1, cell %2: device pixel %3,%4 differs")
-                                             .arg(ratio)
-                                             .arg(i)
-                                             .arg(x)
-                                             .arg(y)));
+            if (state.kind(i) != 0)
+                piece = QImage(QStringLiteral(":/pieces/%1-%2.png")
+                                   .arg(marked ? QLatin1String("highlighted") : QLatin1String("normal"))
+                                   .arg(state.kind(i)))
+                            .convertToFormat(QImage::Format_RGB32);
+            const QRgb ground = marked ? qRgb(0, 0, 255) : qRgb(255, 255, 255);
+            for (int y = 0; y < screen->cellSide; ++y) {
+                for (int x = 0; x < screen->cellSide; ++x) {
+                    const QPoint inPiece((x - inset) / factor, (y - inset) / factor);
+                    const bool onPiece = !piece.isNull() && x >= inset && y >= inset && piece.valid(inPiece);
+                    if (drawn.pixel(corner + QPoint(x, y)) != (onPiece ? piece.pixel(inPiece) : ground))
+                        QFAIL(qPrintable(QStringLiteral("cell %1: its pixel %2,%3 differs").arg(i).arg(x).arg(y)));
                 }
             }
         }
     }
 
-    void theFrameAndThePanelEdgesStaySolidBlackAndWhite()
+    void theFrameAndThePanelAreSolidBlackBarsOfTheirWidthsAtTheirPlaces()
     {
-        const QPixmap grab = mainWindow->centralWidget()->grab();
-        const qreal ratio = grab.devicePixelRatio();
-        const QImage drawn = grab.toImage().convertToFormat(QImage::Format_RGB32);
-        // A row and a column through the frame, and a row through the panel's edge.
-        for (int x = 0; x < drawn.width(); ++x) {
-            QVERIFY(solid(drawn.pixel(x, device(4, ratio))));
-            QVERIFY(solid(drawn.pixel(x, device(8, ratio) + 1)));
-        }
-        for (int y = 0; y < device(352, ratio); ++y)
-            QVERIFY(solid(drawn.pixel(device(20, ratio) - 2, y)));
-        const int frameWidth = device(19, ratio) - device(16, ratio);
-        QVERIFY(frameWidth >= std::floor(3 * ratio) && frameWidth <= std::ceil(3 * ratio));
+        const QImage drawn = grabClient(*mainWindow);
+        const qreal r = screen->ratio;
+        const auto device = [r](int logical) { return static_cast<int>(logical * r); };
+        const std::array measured{
+            runs(drawn, {device(20), 0}, {0, 1}, device(352)),
+            runs(drawn, {0, device(12)}, {1, 0}, drawn.width()),
+            runs(drawn, {device(352), 0}, {0, 1}, drawn.height()),
+            runs(drawn, {0, device(392)}, {1, 0}, drawn.width()),
+        };
+        for (std::size_t i = 0; i < measured.size(); ++i)
+            QVERIFY2(measured[i] == screen->lines[i], qPrintable(QStringLiteral("line %1: runs %2, expected %3")
+                                                                     .arg(i + 1)
+                                                                     .arg(listed(measured[i]), listed(screen->lines[i]))));
     }
 
     void pictureWindowsScaleByWholePixelsWithoutSmoothing()
     {
         item("aboutItem").trigger();
         QWidget* about = shownWindows(QStringLiteral("About MyApp")).first();
-        const QPixmap grab = about->grab();
-        const qreal ratio = grab.devicePixelRatio();
-        const QImage drawn = grab.toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = screen->ratio;
+        const QImage drawn = about->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage picture = QImage(QStringLiteral(":/pictures/credits.png")).convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < drawn.height(); ++y) {
             for (int x = 0; x < drawn.width(); ++x) {
