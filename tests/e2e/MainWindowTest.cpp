@@ -1,4 +1,4 @@
-// The main window as the player first sees it, and the boards that new games deal.
+// The main window as the player first sees it, and the level question in the middle of a game.
 #include "ExpectedPlay.h"
 #include "GameFixture.h"
 #include "PiecePicture.h"
@@ -91,20 +91,8 @@ TEST_F(MainWindow, opensAsOneHundredLightBrownPiecesInsideTheFrameAboveTheBlackP
     EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_RESIZE"))) << actions.toStdString();
 }
 
-// Protects the deal: every new board, at either level, holds 20 pieces of each kind.
+// Protects the level question as the player meets it: No keeps the board and its name, Yes deals.
 class Dealing : public GameFixture {};
-
-TEST_F(Dealing, aNewGameDealsTwentyPiecesOfEachKindNoneHighlightedAlsoInTheMiddleOfAGame)
-{
-    Board first;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(first));
-    std::vector<int> group;
-    ASSERT_NO_FATAL_FAILURE(markLargestGroup(first, group));
-
-    // No question comes between: the marked board gives way to a fresh one at once.
-    Board second;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(second));
-}
 
 TEST_F(Dealing, switchingLevelMidGameAsksFirstKeepsTheGameOnNoAndDealsAfreshOnYes)
 {

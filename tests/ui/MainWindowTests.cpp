@@ -96,15 +96,12 @@ private slots:
         QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral("000"));
     }
 
-    void aNewGameDealsTwentyOfEachKindAndZeroesTheCounters()
+    // What a deal, a mark and a removal do to the board the rules tests prove; here the cells
+    // must show it and the labels read it.
+    void aNewGameIsShownCellByCellWithTheCountersAtZero()
     {
         item("newGameItem").trigger();
         QCOMPARE(boardMismatch(*mainWindow), QString());
-        const QImage client = grabClient(*mainWindow);
-        std::array<int, 6> count{};
-        for (int i = 1; i <= cellCount; ++i)
-            ++count[static_cast<std::size_t>(lookOf(client, i).kind)];
-        QCOMPARE(count, (std::array<int, 6>{0, 20, 20, 20, 20, 20}));
         QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
         QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" 0"));
     }
@@ -124,11 +121,6 @@ private slots:
         QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" %1").arg(size));
         QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
         QCOMPARE(boardMismatch(*mainWindow), QString());
-        const QImage client = grabClient(*mainWindow);
-        int empty = 0;
-        for (int i = 1; i <= cellCount; ++i)
-            empty += lookOf(client, i) == CellLook{} ? 1 : 0;
-        QCOMPARE(empty, size);
     }
 
     void aLevelItemThatCarriesTheMarkKeepsItAndDoesNothing()

@@ -24,7 +24,6 @@ void letDeletionsRun()
 class PictureWindowTests : public MainWindowTestGroup {
     Q_OBJECT
 
-
 private slots:
     void init()
     {
@@ -97,14 +96,6 @@ private slots:
         // The white strip at the right edge closes it like the picture does.
         QTest::mouseClick(end, Qt::LeftButton, {}, QPoint(378, 120));
         QVERIFY(shownWindows(endTitle).isEmpty());
-    }
-
-    void withSoundOffTheEndWindowStillAppears()
-    {
-        item("soundOffItem").trigger();
-        item("newGameItem").trigger();
-        QVERIFY(playToTheEnd(*mainWindow));
-        QCOMPARE(shownWindows(endTitle).size(), 1);
     }
 
     void closingTheMainWindowAsksNothingAndTakesBothPictureWindowsAlong()
