@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -17,9 +18,17 @@ constexpr std::chrono::milliseconds exitDeadline{10000};
 // More than the window manager's title bar and border, around a window's inside.
 constexpr int titleBarRoom = 32;
 
+// One way out, queued behind a click on a piece, with the about window and its tune there or not.
+struct WayOut {
+    const char* name;
+    bool aboutTune;
+    bool groupMarkedBefore;
+    bool titleBarClose; // else the exit command
+};
+
 // Protects both ways out when they arrive inside a sound's event pumping: status 0, every
 // window gone, whether or not the about window and its tune are there too.
-class LeavingDuringSound : public GameFixture {
+class LeavingDuringSound : public GameFixture, public ::testing::WithParamInterface<WayOut> {
 protected:
     QProcessEnvironment gameEnvironment() const override { return audio.environment(); }
 
@@ -116,41 +125,32 @@ protected:
     std::optional<WindowId> about;
 };
 
-TEST_F(LeavingDuringSound, theExitCommandQueuedBehindAMarkEndsTheGameWithStatusZero)
+TEST_P(LeavingDuringSound, queuedBehindAClickEndsTheGameWithStatusZero)
 {
+    const WayOut& way = GetParam();
     Board board;
     ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
-    ASSERT_NO_FATAL_FAILURE(clickThenExitCommand(board));
-    expectCleanExit();
-}
-
-TEST_F(LeavingDuringSound, theTitleBarCloseQueuedBehindARemovalEndsTheGameWithStatusZero)
-{
-    Board board;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    if (way.aboutTune) {
+        ASSERT_NO_FATAL_FAILURE(openAboutWithItsTune());
+    }
     std::vector<int> group;
-    ASSERT_NO_FATAL_FAILURE(markLargestGroup(board, group));
-    ASSERT_NO_FATAL_FAILURE(clickThenClose(board));
+    if (way.groupMarkedBefore) {
+        ASSERT_NO_FATAL_FAILURE(markLargestGroup(board, group));
+    }
+    if (way.titleBarClose) {
+        ASSERT_NO_FATAL_FAILURE(clickThenClose(board));
+    } else {
+        ASSERT_NO_FATAL_FAILURE(clickThenExitCommand(board));
+    }
     expectCleanExit();
 }
 
-TEST_F(LeavingDuringSound, theExitCommandQueuedBehindAMarkWhileTheAboutTunePlaysEndsTheGameWithStatusZero)
-{
-    Board board;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
-    ASSERT_NO_FATAL_FAILURE(openAboutWithItsTune());
-    ASSERT_NO_FATAL_FAILURE(clickThenExitCommand(board));
-    expectCleanExit();
-}
-
-TEST_F(LeavingDuringSound, theTitleBarCloseQueuedBehindAMarkWhileTheAboutTunePlaysEndsTheGameWithStatusZero)
-{
-    Board board;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
-    ASSERT_NO_FATAL_FAILURE(openAboutWithItsTune());
-    ASSERT_NO_FATAL_FAILURE(clickThenClose(board));
-    expectCleanExit();
-}
+INSTANTIATE_TEST_SUITE_P(EitherWay, LeavingDuringSound,
+                         ::testing::Values(WayOut{"theExitCommand", false, false, false},
+                                           WayOut{"theTitleBarCloseWithAGroupMarked", false, true, true},
+                                           WayOut{"theExitCommandWhileTheAboutTunePlays", true, false, false},
+                                           WayOut{"theTitleBarCloseWhileTheAboutTunePlays", true, false, true}),
+                         [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace e2e
