@@ -36,6 +36,21 @@ void dieWithParent(QProcess& process)
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 }
 
+namespace {
+// Starts one of the desktop's own programs, silent on stderr and bound to die with the test;
+// throws when it does not start.
+void startPart(QProcess& process, const QString& program, const QStringList& arguments)
+{
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    dieWithParent(process);
+    process.start();
+    if (!process.waitForStarted(startTimeout.count()))
+        throw std::runtime_error(program.toStdString() + " did not start");
+}
+} // namespace
+
 VirtualDesktop::VirtualDesktop(QSize screen)
 {
     startServer(screen);
@@ -52,16 +67,10 @@ void VirtualDesktop::startServer(QSize screen)
 {
     // -displayfd makes Xvfb pick a free display itself and tell us its number once it
     // accepts connections: no guessed number, no clash with another test, no sleep.
-    xvfb.setProgram(QStringLiteral("Xvfb"));
     const QString screenSize = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-    xvfb.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                       QStringLiteral("0"), screenSize, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                       QStringLiteral("-noreset")});
-    xvfb.setStandardErrorFile(QProcess::nullDevice());
-    dieWithParent(xvfb);
-    xvfb.start();
-    if (!xvfb.waitForStarted(startTimeout.count()))
-        throw std::runtime_error("Xvfb did not start");
+    startPart(xvfb, QStringLiteral("Xvfb"),
+              {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+               screenSize, QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     const bool announced = waitUntil(startTimeout, [this] {
         xvfb.waitForReadyRead(static_cast<int>(pollInterval.count()));
         return xvfb.canReadLine() || xvfb.state() == QProcess::NotRunning;
@@ -73,15 +82,9 @@ void VirtualDesktop::startServer(QSize screen)
 
 void VirtualDesktop::startWindowManager()
 {
-    openbox.setProgram(QStringLiteral("openbox"));
-    openbox.setArguments({QStringLiteral("--sm-disable")});
     openbox.setProcessEnvironment(environment());
     openbox.setStandardOutputFile(QProcess::nullDevice());
-    openbox.setStandardErrorFile(QProcess::nullDevice());
-    dieWithParent(openbox);
-    openbox.start();
-    if (!openbox.waitForStarted(startTimeout.count()))
-        throw std::runtime_error("openbox did not start");
+    startPart(openbox, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     // A window manager announces itself on the root window once it manages windows.
     const bool managing = waitUntil(startTimeout, [this] {
         return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
@@ -189,6 +192,11 @@ QString VirtualDesktop::property(WindowId window, const QString& name) const
 {
     return QString::fromLatin1(
         run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), name}).output.trimmed());
+}
+
+bool VirtualDesktop::frameless(WindowId window) const
+{
+    return property(window, QStringLiteral("_NET_FRAME_EXTENTS")).endsWith(QStringLiteral("0, 0, 0, 0"));
 }
 
 // Asked again until it holds: a window that has just been shown may still take the focus

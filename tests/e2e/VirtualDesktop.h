@@ -59,6 +59,8 @@ public:
     QRect geometry(WindowId window) const;
     // The window's X property as xprop prints it, e.g. "_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0".
     QString property(WindowId window, const QString& name) const;
+    // Whether the window manager gave the window neither frame nor title bar.
+    bool frameless(WindowId window) const;
     // Asks the window manager to give the window the focus until it has; throws when it never does.
     void activate(WindowId window) const;
     // The centre of the close button in the window's title bar, as openbox lays it out:
