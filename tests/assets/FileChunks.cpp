@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace gelumpa::assettest {
 
 namespace {
@@ -58,6 +60,15 @@ PngHeader pngHeader(const QByteArray& png)
     const qsizetype at = chunks.front().bodyOffset;
     return {be32(png, at), be32(png, at + 4), static_cast<std::uint8_t>(png[at + 8]),
             static_cast<std::uint8_t>(png[at + 9])};
+}
+
+bool isPlainRgbPng(const QString& path, std::uint32_t width, std::uint32_t height)
+{
+    const QByteArray png = readAll(path);
+    const PngHeader header = pngHeader(png);
+    const std::vector<Chunk> chunks = pngChunks(png);
+    return header.width == width && header.height == height && header.bitDepth == 8 && header.colourType == 2
+        && std::none_of(chunks.begin(), chunks.end(), [](const Chunk& chunk) { return chunk.id == "tRNS"; });
 }
 
 std::vector<Chunk> riffChunks(const QByteArray& wave)

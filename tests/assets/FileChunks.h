@@ -31,6 +31,8 @@ struct PngHeader {
     int colourType; // 2: RGB, 6: RGBA, 3: palette
 };
 PngHeader pngHeader(const QByteArray& png);
+// Whether the PNG at path is this size in 8-bit RGB, with no transparency chunk.
+bool isPlainRgbPng(const QString& path, std::uint32_t width, std::uint32_t height);
 
 // The chunks inside the RIFF WAVE form, as far as the size in the RIFF header reaches.
 std::vector<Chunk> riffChunks(const QByteArray& wave);

@@ -100,16 +100,7 @@ TEST(PieceImages, showEachBallWithItsShineOnWhiteAndHighlightedOnPureBlue)
 
 TEST(PieceImages, areStoredAs24BitRgbPngsWithoutTransparency)
 {
-    for (const Look* look : {&normal, &highlighted}) {
-        for (int kind = 1; kind <= 5; ++kind) {
-            const QByteArray png = readAll(resourcePath(*look, kind));
-            const PngHeader header = pngHeader(png);
-            EXPECT_EQ(header.width, 32u);
-            EXPECT_EQ(header.height, 32u);
-            EXPECT_EQ(header.bitDepth, 8);
-            EXPECT_EQ(header.colourType, 2) << qPrintable(resourcePath(*look, kind));
-            for (const Chunk& chunk : pngChunks(png))
-                EXPECT_NE(chunk.id, "tRNS") << qPrintable(resourcePath(*look, kind));
-        }
-    }
+    for (const Look* look : {&normal, &highlighted})
+        for (int kind = 1; kind <= 5; ++kind)
+            EXPECT_TRUE(isPlainRgbPng(resourcePath(*look, kind), 32, 32)) << qPrintable(resourcePath(*look, kind));
 }
