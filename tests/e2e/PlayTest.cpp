@@ -1,5 +1,5 @@
-// Moves as the player makes them: the group a click marks, the board after a removal, and a
-// whole game played until the end-of-game window greets the player.
+// Moves as the player makes them: the group a click marks and the mark moving, and a whole
+// game played, each removal checked on screen, until the end-of-game window greets the player.
 #include "ExpectedPlay.h"
 #include "GameFixture.h"
 #include "PiecePicture.h"
@@ -32,15 +32,6 @@ TEST_F(Play, aClickMarksExactlyTheConnectedGroupAndAClickElsewhereMovesTheMark)
     const Board moved = withMarked(dealt, groupAt(dealt, elsewhere));
     const BoardSeen movedSeen = game().waitForBoard(moved, shortWait);
     EXPECT_TRUE(movedSeen.matched) << "clicked cell " << elsewhere << '\n' << movedSeen.explain(moved);
-}
-
-TEST_F(Play, aSecondClickOnTheMarkedGroupRemovesItAndTheBoardSettlesByTheRules)
-{
-    Board dealt;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
-    std::vector<int> group;
-    ASSERT_NO_FATAL_FAILURE(markLargestGroup(dealt, group));
-    ASSERT_NO_FATAL_FAILURE(removeMarkedGroup(dealt, group));
 }
 
 TEST_F(Play, aWholeGamePlayedToItsEndShowsTheEndWindowWhichClosesOnAClick)
