@@ -86,16 +86,6 @@ private slots:
         }
     }
 
-    void cellClicksChangeNothingBeforeTheFirstGame()
-    {
-        for (const int cell : {1, 55, 100})
-            clickCell(*mainWindow, cell);
-        const QImage client = grabClient(*mainWindow);
-        for (int i = 1; i <= cellCount; ++i)
-            QCOMPARE(lookOf(client, i), (CellLook{1, false}));
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral("000"));
-    }
-
     // What a deal, a mark and a removal do to the board the rules tests prove; here the cells
     // must show it and the labels read it.
     void aNewGameIsShownCellByCellWithTheCountersAtZero()
@@ -123,22 +113,20 @@ private slots:
         QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 
-    void aLevelItemThatCarriesTheMarkKeepsItAndDoesNothing()
+    // Qt takes the mark off a checked item on its click; the game's handler must keep it.
+    void aLevelItemThatCarriesTheMarkKeepsItAndAsksNothing()
     {
         item("newGameItem").trigger();
-        clickCell(*mainWindow, removableCell(state()));
         const auto seen = answerNextBox(QMessageBox::Yes);
         item("pieceOfTokayItem").trigger();
         QCoreApplication::processEvents();
         QVERIFY(!seen->shown);
         QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
-        QVERIFY(state().anchorCell != 0);
     }
 
-    void answeringNoToTheLevelQuestionLeavesMarksBoardAndScore()
+    void theLevelQuestionAnsweredNoLeavesTheMarkTheLevelNameAndTheCells()
     {
         item("newGameItem").trigger();
-        const GameState before = state();
         const auto seen = answerNextBox(QMessageBox::No);
         item("nightmareItem").trigger();
         QVERIFY(seen->shown);
@@ -148,7 +136,7 @@ private slots:
         QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
         QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
         QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
-        QVERIFY(sameBoard(state(), before));
+        QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 
     void answeringYesMovesTheMarkAndDealsAtTheNewLevel()
@@ -163,15 +151,6 @@ private slots:
         QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
         QCOMPARE(state().level, Level::Nightmare);
         QCOMPARE(boardMismatch(*mainWindow), QString());
-
-        // Once the game has ended, switching back asks nothing.
-        const auto seen = answerNextBox(QMessageBox::No);
-        QVERIFY(playToTheEnd(*mainWindow));
-        item("pieceOfTokayItem").trigger();
-        QCoreApplication::processEvents();
-        QVERIFY(!seen->shown);
-        QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
-        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
     }
 
     void theSoundItemsAlwaysShowExactlyOneMark()
@@ -190,7 +169,6 @@ private slots:
     {
         item("newGameItem").trigger();
         clickCell(*mainWindow, removableCell(state()));
-        const GameState before = state();
         const auto seen = answerNextBox(QMessageBox::Cancel);
         item("leaveItem").trigger();
         QCOMPARE(seen->text, QStringLiteral("Si Kumbel makan burket bakar, apa benar ente mo keluar ??"));
@@ -198,7 +176,6 @@ private slots:
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
         QCOMPARE(seen->buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(exits, 0);
-        QVERIFY(sameBoard(state(), before) && state().anchorCell == before.anchorCell);
         QCOMPARE(boardMismatch(*mainWindow), QString());
 
         answerNextBox(QMessageBox::Ok);

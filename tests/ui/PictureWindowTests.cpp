@@ -82,11 +82,8 @@ private slots:
         for (int y = 0; y < 241; y += 40)
             QCOMPARE(drawn.pixel(378, y), qRgb(255, 255, 255));
 
-        // Clicks on cells are ignored now; a new game is playable at once and the
-        // window stays; its next end shows the same window again.
-        const GameState ended = mainWindow->game().gameState();
-        clickCell(*mainWindow, 91);
-        QVERIFY(sameBoard(mainWindow->game().gameState(), ended));
+        // A new game is playable at once and the window stays; its next end shows the
+        // same window again.
         item("newGameItem").trigger();
         QVERIFY(playToTheEnd(*mainWindow));
         shown = shownWindows(endTitle);
