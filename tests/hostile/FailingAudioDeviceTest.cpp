@@ -62,7 +62,7 @@ protected:
     {
         game().clickCell(cell);
         const Board marked = withMarked(board, groupAt(board, cell));
-        ASSERT_TRUE(timeUntil(highlightDeadline, [&] { return game().currentBoard().board == marked; }))
+        ASSERT_TRUE(waitUntil(highlightDeadline, [&] { return game().currentBoard().board == marked; }))
             << "a click on cell " << cell << " was not shown marked within " << highlightDeadline.count() << " ms\n"
             << game().currentBoard().explain(marked);
     }

@@ -1,7 +1,6 @@
 // What the hostile-environment tests look at besides the screen: which files the game
-// holds open, whether a capture holds sound, how much CPU time the game has used, and
-// how long the game took to show what a click asked for; the way out they all end with; and
-// the game run at a terminal, to its end, where it has no display.
+// holds open, whether a capture holds sound and how much CPU time the game has used; the
+// way out they all end with; and the game run at a terminal, to its end, where it has no display.
 #pragma once
 
 #include "GameUnderTest.h"
@@ -12,9 +11,6 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
-
-#include <chrono>
-#include <optional>
 
 namespace e2e {
 
@@ -43,15 +39,5 @@ EndedRun runToItsEnd(const QStringList& arguments, const QProcessEnvironment& en
 // This process's environment with no display in it: no DISPLAY, no WAYLAND_DISPLAY, no chosen
 // platform nor session type, and the given empty runtime directory, where no Wayland socket is.
 QProcessEnvironment environmentWithoutDisplay(const QString& runtimeDirectory);
-
-// How long the condition took to hold, or nothing when it did not hold within the timeout.
-template <typename Condition>
-std::optional<std::chrono::milliseconds> timeUntil(std::chrono::milliseconds timeout, Condition&& holds)
-{
-    const auto start = std::chrono::steady_clock::now();
-    if (!waitUntil(timeout, std::forward<Condition>(holds)))
-        return std::nullopt;
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-}
 
 } // namespace e2e

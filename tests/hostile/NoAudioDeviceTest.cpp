@@ -26,9 +26,10 @@ protected:
             const std::vector<int> group = largestGroup(board);
             game().clickCell(group.front());
             const Board marked = withMarked(board, group);
-            ASSERT_TRUE(timeUntil(highlightDeadline, [&] { return game().currentBoard().board == marked; })) << "removal " << removal << ": the group at cell " << group.front()
-                               << " was not shown marked within " << highlightDeadline.count() << " ms\n"
-                               << game().currentBoard().explain(marked);
+            ASSERT_TRUE(waitUntil(highlightDeadline, [&] { return game().currentBoard().board == marked; }))
+                << "removal " << removal << ": the group at cell " << group.front() << " was not shown marked within "
+                << highlightDeadline.count() << " ms\n"
+                << game().currentBoard().explain(marked);
             game().clickCell(group.back());
             board = afterRemoving(board, group);
             if (!hasMoveLeft(board))
