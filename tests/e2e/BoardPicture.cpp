@@ -5,6 +5,45 @@
 
 namespace e2e {
 
+namespace {
+
+constexpr int frameSize = 337;
+constexpr int frameWidth = 3;
+constexpr QPoint frameCorner{16, 8};
+
+bool isBlack(const QImage& screen, int x, int y) { return screen.pixel(x, y) == black; }
+
+// The frame is the first 337 px black line from the top of the window that goes on as a
+// 3 px thick square outline; the menu bar and its text never draw such a line.
+std::optional<QPoint> findBoardFrame(const QImage& screen, QRect window)
+{
+    window = window.intersected(screen.rect());
+    for (int y = window.top(); y + frameSize <= window.bottom() + 1; ++y) {
+        int run = 0;
+        for (int x = window.left(); x <= window.right() + 1; ++x) {
+            if (x <= window.right() && isBlack(screen, x, y)) {
+                ++run;
+                continue;
+            }
+            const int left = x - run;
+            run = 0;
+            if (x - left != frameSize)
+                continue;
+            bool outline = true;
+            for (int d = 0; outline && d < frameSize; ++d)
+                for (int w = 0; outline && w < frameWidth; ++w)
+                    outline = isBlack(screen, left + d, y + w) && isBlack(screen, left + w, y + d) &&
+                              isBlack(screen, left + d, y + frameSize - 1 - w) &&
+                              isBlack(screen, left + frameSize - 1 - w, y + d);
+            if (outline)
+                return QPoint(left, y);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 QPoint cellCorner(int cell)
 {
     const int row = (cell - 1) / rowLength;
@@ -42,6 +81,14 @@ std::vector<int> cellsNotDrawnExactly(const QImage& screen, QPoint clientOrigin,
             wrong.push_back(cell);
     }
     return wrong;
+}
+
+std::optional<QPoint> findClientOrigin(const QImage& screen, QRect within)
+{
+    const std::optional<QPoint> frame = findBoardFrame(screen, within);
+    if (!frame)
+        return std::nullopt;
+    return *frame - frameCorner;
 }
 
 std::string describe(const Board& board)

@@ -4,8 +4,10 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,10 @@ QPoint cellCorner(int cell);
 Board readBoard(const QImage& screen, QPoint clientOrigin);
 // Cells whose 32 x 32 pixels are not exactly the picture the board says they show.
 std::vector<int> cellsNotDrawnExactly(const QImage& screen, QPoint clientOrigin, const Board& board);
+
+// Where the client area's top left corner lies on a screen that shows the main window somewhere
+// within the area, found from the board frame.
+std::optional<QPoint> findClientOrigin(const QImage& screen, QRect within);
 
 // Ten lines of ten cells: the kind digit, '.' for empty, '?' unrecognised, '*' after a highlighted one.
 std::string describe(const Board& board);

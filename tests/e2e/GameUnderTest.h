@@ -3,11 +3,10 @@
 #pragma once
 
 #include "BoardPicture.h"
+#include "GameProcess.h"
 #include "VirtualDesktop.h"
 
-#include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 
 #include <chrono>
 #include <string>
@@ -32,13 +31,10 @@ struct BoardSeen {
     std::string explain(const Board& expected) const;
 };
 
-class GameUnderTest {
+class GameUnderTest : public GameProcess {
 public:
-    // Starts the game on the desktop; `extra` adds to the desktop's environment.
+    // Starts the game on the desktop with these arguments; `extra` adds to the desktop's environment.
     GameUnderTest(const VirtualDesktop& desktop, const QProcessEnvironment& extra, const QStringList& arguments = {});
-    ~GameUnderTest();
-    GameUnderTest(const GameUnderTest&) = delete;
-    GameUnderTest& operator=(const GameUnderTest&) = delete;
 
     // Waits for the main window and its board frame on screen (on a screen too small for the
     // window, for the window alone); throws std::runtime_error otherwise.
@@ -47,7 +43,6 @@ public:
     QRect mainWindowGeometry() const { return desktop.geometry(window); }
     // The screen position of the client area's top left corner, found from the board frame.
     QPoint clientOrigin() const { return origin; }
-    qint64 processId() const { return process.processId(); }
 
     BoardSeen currentBoard() const;
     // Polls until the board shows `expected` with every cell drawn exactly.
@@ -67,34 +62,10 @@ public:
     // Answers the modal question with this title by a key ("Return", "Escape") once it is shown.
     bool answerQuestion(const QString& titlePattern, const QString& key) const;
 
-    // Waits for the game to end; a test that waits for the end expects it, so it is no fault.
-    bool waitForExit(std::chrono::milliseconds timeout);
-    bool exitedNormally() const { return process.exitStatus() == QProcess::NormalExit; }
-    int exitCode() const { return process.exitCode(); }
-    bool hasEnded() const;
-
-    // What AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer wrote about the game;
-    // empty when they found nothing (or the game is not built with them).
-    std::string sanitizerReports() const;
-    // Fails the running test with the faults of the game not reported yet: a sanitizer report,
-    // or an end no test waited for (a crash, a sanitizer abort). The destructor checks once more
-    // after ending the game, so every suite gets this without asking.
-    void checkForFaults();
-
 private:
     void typeInMenus(const QStringList& keys) const;
-    QByteArray errorOutput() const;
-    std::string faults() const;
 
     const VirtualDesktop& desktop;
-    // The game's own runtime directory, as a desktop session would give it one. The sanitizers'
-    // reports and the game's standard error output are kept there to be read; the destructor
-    // passes the output on to the test's.
-    QTemporaryDir runtimeDirectory;
-    // Mutable because looking whether the game has ended collects its exit status.
-    mutable QProcess process;
-    bool endAwaited = false;
-    std::string reportedFaults;
     WindowId window = 0;
     QPoint origin;
 };
