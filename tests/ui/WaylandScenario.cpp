@@ -1,0 +1,33 @@
+// A child process for the Wayland test: the real main window with the end-of-game window
+// and the about window open beside it, on whatever platform the test chose. A compositor
+// without input devices cannot take a player's clicks, so the game is played in process.
+// Ends with status 0 once all three windows have been on screen, with another when one never is.
+#include <QApplication>
+#include <QTest>
+
+#include "UiTestSupport.h"
+
+using namespace gelumpa;
+
+int main(int argc, char* argv[])
+{
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+
+    MainWindow mainWindow;
+    mainWindow.show();
+    if (!QTest::qWaitForWindowExposed(&mainWindow))
+        return 2;
+    mainWindow.findChild<QAction*>(QStringLiteral("newGameItem"))->trigger();
+    if (!test::playToTheEnd(mainWindow))
+        return 3;
+    mainWindow.findChild<QAction*>(QStringLiteral("aboutItem"))->trigger();
+    for (const QString& title : {QStringLiteral("Form2"), QStringLiteral("About MyApp")}) {
+        const QList<QWidget*> shown = test::shownWindows(title);
+        if (shown.size() != 1 || !QTest::qWaitForWindowExposed(shown.first()))
+            return 4;
+    }
+    // Closing the main window ends the program with status 0, as it does for the player.
+    mainWindow.close();
+    return 5;
+}
