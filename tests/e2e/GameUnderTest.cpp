@@ -39,19 +39,24 @@ void GameUnderTest::waitForMainWindow()
     if (!found)
         throw std::runtime_error("no visible window titled \"Gelumpa Dravenik 1.0\" appeared");
     window = *found;
-    const QRect inside = desktop.geometry(window);
-    if (!desktop.screenshot().rect().contains(inside)) {
-        // Part of the window lies beyond the screen's edge, and the board's frame may with it:
-        // the client area lies under the menu bar at the bottom of the window's inside.
-        origin = QPoint(inside.left(), inside.bottom() + 1 - clientHeight);
-        return;
-    }
+    // The game may move its window once more when the window manager has framed it, so the
+    // board is looked for until it is found where the window stays.
     std::optional<QPoint> client;
+    bool settled = false;
     waitUntil(windowTimeout, [&] {
-        client = findClientOrigin(desktop.screenshot(), inside);
-        return client.has_value() || hasEnded();
+        const QRect inside = desktop.geometry(window);
+        const QImage screen = desktop.screenshot();
+        if (screen.rect().contains(inside)) {
+            client = findClientOrigin(screen, inside);
+        } else {
+            // Part of the window lies beyond the screen's edge, and the board's frame may with it:
+            // the client area lies under the menu bar at the bottom of the window's inside.
+            client = QPoint(inside.left(), inside.bottom() + 1 - clientHeight);
+        }
+        settled = client && desktop.geometry(window) == inside;
+        return settled || hasEnded();
     });
-    if (!client)
+    if (!settled)
         throw std::runtime_error("the main window shows no 337 x 337 board frame 3 px wide");
     origin = *client;
 }

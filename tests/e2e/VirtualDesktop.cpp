@@ -29,6 +29,22 @@ void stop(QProcess& process)
     }
 }
 
+QList<quint32> printedNumbers(const ToolResult& printed)
+{
+    // Printed as "NAME=1, 2, 3" in the format the callers ask xprop for; "NAME:  not found." when absent.
+    const qsizetype equals = printed.output.indexOf('=');
+    QList<quint32> values;
+    if (printed.exitCode != 0 || equals < 0)
+        return values;
+    for (const QByteArray& field : printed.output.mid(equals + 1).split(',')) {
+        bool ok = false;
+        const quint32 value = field.trimmed().toUInt(&ok);
+        if (ok)
+            values.append(value);
+    }
+    return values;
+}
+
 } // namespace
 
 void dieWithParent(QProcess& process)
@@ -188,6 +204,16 @@ QRect VirtualDesktop::geometry(WindowId window) const
     return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
 }
 
+QRect VirtualDesktop::frameGeometry(WindowId window) const
+{
+    const QList<quint32> extents = numbers(window, QStringLiteral("_NET_FRAME_EXTENTS"));
+    if (extents.size() != 4)
+        return {};
+    const auto edge = [&extents](qsizetype i) { return static_cast<int>(extents[i]); };
+    // The order of _NET_FRAME_EXTENTS is left, right, top, bottom.
+    return geometry(window).adjusted(-edge(0), -edge(2), edge(1), edge(3));
+}
+
 QString VirtualDesktop::property(WindowId window, const QString& name) const
 {
     return QString::fromLatin1(
@@ -197,6 +223,25 @@ QString VirtualDesktop::property(WindowId window, const QString& name) const
 bool VirtualDesktop::frameless(WindowId window) const
 {
     return property(window, QStringLiteral("_NET_FRAME_EXTENTS")).endsWith(QStringLiteral("0, 0, 0, 0"));
+}
+
+QList<quint32> VirtualDesktop::numbers(WindowId window, const QString& name) const
+{
+    return printedNumbers(run(QStringLiteral("xprop"), {QStringLiteral("-notype"), QStringLiteral("-id"),
+                                                     QString::number(window), QStringLiteral("-f"), name,
+                                                     QStringLiteral("32c"), QStringLiteral("=$0+"), name}));
+}
+
+QRect VirtualDesktop::workArea() const
+{
+    const QList<quint32> area = printedNumbers(
+        run(QStringLiteral("xprop"), {QStringLiteral("-notype"), QStringLiteral("-root"), QStringLiteral("-f"),
+                                      QStringLiteral("_NET_WORKAREA"), QStringLiteral("32c"), QStringLiteral("=$0+"),
+                                      QStringLiteral("_NET_WORKAREA")}));
+    if (area.size() < 4)
+        return {};
+    return {static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
+            static_cast<int>(area[3])};
 }
 
 // Asked again until it holds: a window that has just been shown may still take the focus

@@ -57,10 +57,16 @@ public:
     bool waitForNoWindow(const QString& titlePattern, std::chrono::milliseconds timeout) const;
     // The window's inside (without decorations) in screen coordinates.
     QRect geometry(WindowId window) const;
+    // The window's inside with the window manager's frame around it, from _NET_FRAME_EXTENTS.
+    QRect frameGeometry(WindowId window) const;
     // The window's X property as xprop prints it, e.g. "_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0".
     QString property(WindowId window, const QString& name) const;
     // Whether the window manager gave the window neither frame nor title bar.
     bool frameless(WindowId window) const;
+    // The window's property read as 32-bit numbers; empty when the window does not have it.
+    QList<quint32> numbers(WindowId window, const QString& name) const;
+    // The part of the screen the window manager gives to windows, from the root's _NET_WORKAREA.
+    QRect workArea() const;
     // Asks the window manager to give the window the focus until it has; throws when it never does.
     void activate(WindowId window) const;
     // The centre of the close button in the window's title bar, as openbox lays it out:
