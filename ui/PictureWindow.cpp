@@ -3,6 +3,7 @@
 #include "ui/PictureWindow.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,6 +13,9 @@ PictureWindow::PictureWindow(QWidget* owner, const QString& picturePath, QSize s
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), picture(picturePath)
 {
     setWindowTitle(title);
+    // A window with an owner shows the owner's icon unless it is given one of its own,
+    // and an empty icon is one.
+    setWindowIcon(QIcon());
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
