@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPalette>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -31,11 +32,29 @@ MainWindow::MainWindow(QtToolkit::ExitProcess exitProcess) : QMainWindow(nullptr
     logic = std::make_unique<Game>(*qtToolkit);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    centreOnScreen();
+}
+
+// The frame counts: a window manager centres a framed window by its frame. On a screen
+// smaller than the window the title bar and the menus stay within reach.
+void MainWindow::centreOnScreen()
+{
     const QRect available = screen()->availableGeometry();
-    QRect place(QPoint(), size());
+    QRect place(QPoint(), frameGeometry().size());
     place.moveCenter(available.center());
-    // On a screen smaller than the window the title bar and the menus stay within reach.
     move(std::max(place.left(), available.left()), std::max(place.top(), available.top()));
+}
+
+// The window manager puts its frame around the window only once the window is shown, so
+// the first centring knew nothing of the title bar; the first move that comes with the
+// frame centres the window again, and later moves are the player's.
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (!centredInFrame && frameGeometry().size() != size()) {
+        centredInFrame = true;
+        centreOnScreen();
+    }
 }
 
 void MainWindow::buildClientArea()

@@ -36,10 +36,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildClientArea();
     void buildMenus();
+    void centreOnScreen();
     template <typename Choice>
     QAction* addChoice(QMenu& menu, const char* name, const QString& caption, void (Game::*handler)(Choice),
                        Choice choice);
@@ -51,6 +53,7 @@ private:
     std::array<QAction*, 4> checkedItems{};
     std::unique_ptr<QtToolkit> qtToolkit;
     std::unique_ptr<Game> logic;
+    bool centredInFrame = false;
 };
 
 } // namespace gelumpa
