@@ -83,12 +83,6 @@ TEST_F(MainWindow, opensAsOneHundredLightBrownPiecesInsideTheFrameAboveTheBlackP
     EXPECT_GT(textIn(panelLabel(0, 16, 45, 13), white), 10) << "\"Select :\" in white";
     EXPECT_GT(textIn(panelLabel(48, 16, 22, 13), cyan), 10) << "the group size in cyan";
     EXPECT_GT(textIn(panelLabel(216, 8, 113, 24), yellow), 30) << "\"Orvane 2003\" in yellow";
-
-    const QString actions = desktop().property(game().mainWindow(), QStringLiteral("_NET_WM_ALLOWED_ACTIONS"));
-    EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"))) << actions.toStdString();
-    EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE"))) << actions.toStdString();
-    EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE"))) << actions.toStdString();
-    EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_RESIZE"))) << actions.toStdString();
 }
 
 // Protects the level question as the player meets it: No keeps the board and its name, Yes deals.
