@@ -1,137 +1,110 @@
-// SDL2 behind the sound output. SDL is loaded and started at the first sound only, so
-// the game's start-up stays that of a plain Qt window.
+// The sound worker: started with the first sound, so a game played in silence has no
+// thread for it; it sleeps on a condition variable while silent and wakes, while a device
+// is open, only when the device is due to close.
 #include "ui/SdlAudio.h"
 
-#include <cstring>
-#include <memory>
+#include <utility>
 
-#include "ui/SdlLibrary.h"
+#include "ui/SdlPlayback.h"
 
 namespace gelumpa {
 
-namespace {
-// Time the device keeps playing after its queue has emptied (its own buffer), and
-// a little more, before it is closed.
-constexpr int closeMarginMs = 300;
-} // namespace
-
 SdlAudio::SdlAudio()
 {
-    closeTimer.setSingleShot(true);
-    closeTimer.callOnTimeout([this] { closeWhenDrained(); });
+    // A timer of no interval runs once the events waiting now, the repaints among them, are handled.
+    handOverTimer.setSingleShot(true);
+    handOverTimer.setInterval(0);
+    handOverTimer.callOnTimeout([this] { handOver(); });
 }
 
 SdlAudio::~SdlAudio()
 {
-    close();
-    if (stage == Stage::Started)
-        sdl->QuitSubSystem(SDL_INIT_AUDIO);
+    if (!worker.joinable())
+        return;
+    {
+        const std::lock_guard lock(mutex);
+        quitting = true;
+    }
+    wakeUp.notify_one();
+    worker.join();
 }
 
 void SdlAudio::play(std::span<const std::uint8_t> waveImage)
 {
-    // Once SDL's audio has failed to start, no recording is decoded in vain at every click.
-    if (waveImage.empty() || !loadLibrary() || stage == Stage::Unavailable)
+    if (waveImage.empty())
         return;
-    SDL_AudioSpec spec{};
-    Uint8* samples = nullptr;
-    Uint32 length = 0;
-    if (sdl->LoadWAV_RW(sdl->RWFromConstMem(waveImage.data(), static_cast<int>(waveImage.size())), 1, &spec,
-                        &samples, &length)
-        == nullptr)
-        return;
-    const std::unique_ptr<Uint8, decltype(sdl->FreeWAV)> wave(samples, sdl->FreeWAV);
-    if (deviceLost())
-        close();
-    if (!openDevice())
-        return;
-
-    SDL_AudioCVT cvt{};
-    if (sdl->BuildAudioCVT(&cvt, spec.format, spec.channels, static_cast<int>(spec.freq), deviceFormat,
-                           deviceChannels, deviceRate)
-        < 0)
-        return;
-    converted.resize(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
-    std::memcpy(converted.data(), wave.get(), length);
-    cvt.buf = converted.data();
-    cvt.len = static_cast<int>(length);
-    if (sdl->ConvertAudio(&cvt) < 0)
-        return;
-
-    sdl->ClearQueuedAudio(device);
-    sdl->QueueAudio(device, converted.data(), static_cast<Uint32>(cvt.len_cvt));
-    closeTimer.start(queuedMilliseconds() + closeMarginMs);
+    held = waveImage;
+    handOverTimer.start();
 }
 
-bool SdlAudio::loadLibrary()
+void SdlAudio::handOver()
 {
-    if (stage == Stage::NotLoaded) {
-        sdl = loadSdl();
-        stage = sdl ? Stage::Loaded : Stage::Unavailable;
+    if (!held)
+        return;
+    if (!worker.joinable())
+        worker = std::thread([this] { run(); });
+    {
+        const std::lock_guard lock(mutex);
+        waiting = std::exchange(held, std::nullopt);
+        closing = false;
     }
-    return sdl != nullptr;
-}
-
-bool SdlAudio::openDevice()
-{
-    if (device != 0)
-        return true;
-    if (stage == Stage::Loaded) {
-        // SDL would otherwise take over SIGINT and SIGTERM, and the game would ignore them.
-        sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        sdl->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Gelumpa Dravenik");
-        stage = sdl->InitSubSystem(SDL_INIT_AUDIO) == 0 ? Stage::Started : Stage::Unavailable;
-    }
-    if (stage != Stage::Started)
-        return false;
-    SDL_AudioSpec wanted{};
-    wanted.freq = 44100;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = 2;
-    wanted.samples = 1024;
-    SDL_AudioSpec obtained{};
-    device = sdl->OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
-    if (device == 0)
-        return false;
-    deviceRate = obtained.freq;
-    deviceFormat = obtained.format;
-    deviceChannels = obtained.channels;
-    sdl->PauseAudioDevice(device, 0);
-    return true;
-}
-
-int SdlAudio::queuedMilliseconds() const
-{
-    const auto bytesPerSecond =
-        static_cast<Uint64>(deviceRate) * deviceChannels * (SDL_AUDIO_BITSIZE(deviceFormat) / 8);
-    return static_cast<int>(static_cast<Uint64>(sdl->GetQueuedAudioSize(device)) * 1000 / bytesPerSecond);
-}
-
-// A device that has gone (unplugged, its server stopped, a failed write) stops with its
-// queue wherever it was, so it is closed at once instead of being waited for.
-bool SdlAudio::deviceLost() const
-{
-    return device != 0 && sdl->GetAudioDeviceStatus(device) == SDL_AUDIO_STOPPED;
-}
-
-void SdlAudio::closeWhenDrained()
-{
-    if (device == 0)
-        return;
-    if (!deviceLost() && sdl->GetQueuedAudioSize(device) > 0) {
-        closeTimer.start(queuedMilliseconds() + closeMarginMs);
-        return;
-    }
-    close();
+    wakeUp.notify_one();
 }
 
 void SdlAudio::close()
 {
-    closeTimer.stop();
-    if (device != 0) {
-        sdl->CloseAudioDevice(device);
-        device = 0;
+    held.reset();
+    handOverTimer.stop();
+    if (!worker.joinable())
+        return;
+    {
+        const std::lock_guard lock(mutex);
+        waiting.reset();
+        closing = true;
     }
+    wakeUp.notify_one();
+}
+
+bool SdlAudio::busy() const
+{
+    if (held)
+        return true;
+    const std::lock_guard lock(mutex);
+    return waiting || closing || working;
+}
+
+void SdlAudio::run()
+{
+    SdlPlayback playback;
+    std::unique_lock lock(mutex);
+    while (!quitting) {
+        if (waiting || closing) {
+            const auto sound = std::exchange(waiting, std::nullopt);
+            closing = false;
+            working = true;
+            lock.unlock();
+            if (sound)
+                playback.play(*sound);
+            else
+                playback.close();
+            deviceIsOpen = playback.deviceOpen();
+            lock.lock();
+            working = false;
+        } else if (const auto due = playback.closeDue()) {
+            wakeUp.wait_until(lock, *due);
+            if (!waiting && !closing && !quitting && SdlPlayback::Clock::now() >= *due) {
+                lock.unlock();
+                playback.closeIfDrained();
+                deviceIsOpen = playback.deviceOpen();
+                lock.lock();
+            }
+        } else {
+            wakeUp.wait(lock);
+        }
+    }
+    lock.unlock();
+    playback.close();
+    deviceIsOpen = false;
 }
 
 } // namespace gelumpa

@@ -1,54 +1,62 @@
-// The sound output: plays an in-memory RIFF WAVE image through SDL's audio subsystem,
-// replacing whatever still plays. The device is opened for a sound and closed again
-// shortly after the last one has drained, so an idle game costs nothing; a device that
-// is lost meanwhile is closed, and the next sound opens a new one.
+// The sound output: hands each sound to a worker thread of its own and returns at once, so
+// that neither loading SDL nor opening the device (tens of milliseconds on a sound server,
+// half a minute on one that has stopped answering) ever keeps the window waiting.
+// The worker plays the latest sound handed over, replacing whatever still plays, and closes
+// the device shortly after the last one has drained; while silent it sleeps, costing nothing.
+// A sound reaches the worker once the window has handled its waiting events, so that what
+// the click changed is drawn before the worker competes with it for the processor.
 #pragma once
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
-#include <memory>
+#include <mutex>
+#include <optional>
 #include <span>
-#include <vector>
+#include <thread>
 
 #include <QTimer>
 
 namespace gelumpa {
 
-struct SdlFunctions;
-
 class SdlAudio {
 public:
     SdlAudio();
+    // Waits for the worker to finish what it is doing; the game itself ends through close()
+    // and a process exit, which wait for nothing.
     ~SdlAudio();
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
-    // Starts the sound at once; an image that cannot be played, no SDL library or no
-    // audio device means silence.
+    // Starts the sound as soon as the worker can; the image must stay valid as long as this
+    // object lives. An image that cannot be played, no SDL library or no audio device means
+    // silence. A sound still waiting for the worker when the next comes is never heard.
     void play(std::span<const std::uint8_t> waveImage);
-    // Stops the sound and closes the device.
+    // Stops the sound and has the worker close the device; returns at once.
     void close();
 
-    bool deviceOpen() const { return device != 0; }
+    bool deviceOpen() const { return deviceIsOpen.load(); }
+    // Whether a sound handed over, or a close, is still waiting for the worker or being carried out.
+    bool busy() const;
 
 private:
-    // How far SDL has come: loaded at the first sound, its audio started at the first
-    // sound that can be played.
-    enum class Stage { NotLoaded, Loaded, Started, Unavailable };
+    void handOver();
+    void run();
 
-    bool loadLibrary();
-    bool openDevice();
-    bool deviceLost() const;
-    void closeWhenDrained();
-    int queuedMilliseconds() const;
+    // play, close and the destructor are called by the thread that owns this object, which
+    // alone touches `held`, `handOverTimer` and `worker`. The requests below `mutex` are shared
+    // with the worker under it; everything SDL is the worker's alone (SdlPlayback, local to run()).
+    std::optional<std::span<const std::uint8_t>> held;
+    QTimer handOverTimer;
+    std::thread worker;
 
-    Stage stage = Stage::NotLoaded;
-    std::unique_ptr<const SdlFunctions> sdl;
-    std::uint32_t device = 0;
-    int deviceRate = 0;
-    std::uint16_t deviceFormat = 0;
-    std::uint8_t deviceChannels = 0;
-    std::vector<std::uint8_t> converted;
-    QTimer closeTimer;
+    mutable std::mutex mutex;
+    std::condition_variable wakeUp;
+    std::optional<std::span<const std::uint8_t>> waiting;
+    bool closing = false;
+    bool working = false;
+    bool quitting = false;
+    std::atomic<bool> deviceIsOpen{false};
 };
 
 } // namespace gelumpa

@@ -1,6 +1,7 @@
 // Protects the sound output: each recording is handed out whole and plays, a
 // sound opens the device only while it plays, a new sound replaces the old, and
-// whatever cannot be played is silence without delay.
+// whatever cannot be played is silence without delay. The device is opened and closed by
+// the output's worker thread, so what it does is waited for.
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
@@ -26,7 +27,7 @@ private slots:
                      file.readAll());
             SdlAudio audio;
             audio.play(image);
-            QVERIFY2(audio.deviceOpen(), qPrintable(QStringLiteral("recording %1").arg(n)));
+            QTRY_VERIFY2(audio.deviceOpen(), qPrintable(QStringLiteral("recording %1").arg(n)));
         }
     }
 
@@ -35,16 +36,17 @@ private slots:
         SdlAudio audio;
         QVERIFY(!audio.deviceOpen());
         audio.play(embeddedRecording(1));
-        QVERIFY(audio.deviceOpen());
+        QTRY_VERIFY(audio.deviceOpen());
         QTRY_VERIFY_WITH_TIMEOUT(!audio.deviceOpen(), 3000);
         audio.play(embeddedRecording(2));
-        QVERIFY(audio.deviceOpen());
+        QTRY_VERIFY(audio.deviceOpen());
     }
 
     void aNewSoundCutsTheOneStillPlayingShort()
     {
         SdlAudio audio;
         audio.play(embeddedRecording(4)); // over five seconds long
+        QTRY_VERIFY(audio.deviceOpen() && !audio.busy());
         audio.play(embeddedRecording(1));
         QElapsedTimer clock;
         clock.start();
@@ -58,6 +60,7 @@ private slots:
         audio.play({});
         const std::array<std::uint8_t, 12> notAWave{'R', 'I', 'F', 'F', 4, 0, 0, 0, 'J', 'U', 'N', 'K'};
         audio.play(notAWave);
+        QTRY_VERIFY(!audio.busy());
         QVERIFY(!audio.deviceOpen());
     }
 
@@ -69,8 +72,13 @@ private slots:
             SdlAudio audio;
             QElapsedTimer clock;
             clock.start();
-            for (int n = 1; n <= 4; ++n)
+            for (int n = 1; n <= 4; ++n) {
                 audio.play(embeddedRecording(n));
+                // Looked at every millisecond: the worker must give up that soon.
+                while (audio.busy() && clock.elapsed() < 200)
+                    QTest::qWait(1);
+            }
+            QVERIFY(!audio.busy());
             QVERIFY(!audio.deviceOpen());
             QVERIFY(clock.elapsed() < 200);
         }
