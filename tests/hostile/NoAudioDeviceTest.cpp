@@ -1,12 +1,20 @@
 // The game with its sound on and nothing to play it on: a sound driver that does not exist,
-// and a machine with neither a sound server nor a sound card, as a build server has.
+// a machine with neither a sound server nor a sound card, as a build server has, and a sound
+// server that has stopped answering.
 #include "ExpectedPlay.h"
 #include "GameFixture.h"
 #include "HostileSupport.h"
 
+#include <QTemporaryDir>
 #include <QtGlobal>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 
 namespace e2e {
 namespace {
@@ -72,6 +80,47 @@ protected:
     QProcessEnvironment gameEnvironment() const override { return {}; }
 };
 
+// A PulseAudio socket whose server never answers, as one stopped (SIGSTOP, a stuck Bluetooth
+// sink) looks to its clients: the connection is taken into the listening queue, and the sound
+// library then waits about half a minute for the server's first word.
+class UnansweringSoundServer : public NoAudioDevice {
+protected:
+    void SetUp() override
+    {
+        const QByteArray path = directory.filePath(QStringLiteral("native")).toLocal8Bit();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path) << path.constData();
+        std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+        listening = socket(AF_UNIX, SOCK_STREAM, 0);
+        ASSERT_GE(listening, 0) << std::strerror(errno);
+        ASSERT_EQ(bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << std::strerror(errno);
+        ASSERT_EQ(listen(listening, 16), 0) << std::strerror(errno);
+        server = QStringLiteral("unix:") + QString::fromLocal8Bit(path);
+        NoAudioDevice::SetUp();
+    }
+
+    void TearDown() override
+    {
+        NoAudioDevice::TearDown();
+        if (listening >= 0)
+            ::close(listening);
+    }
+
+    QProcessEnvironment gameEnvironment() const override
+    {
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("pulseaudio"));
+        env.insert(QStringLiteral("PULSE_SERVER"), server);
+        return env;
+    }
+
+private:
+    QTemporaryDir directory;
+    QString server;
+    int listening = -1;
+};
+
 TEST_F(UnknownAudioDriver, aDriverThatDoesNotExistLeavesTheGameSilentAndPlayingAsAlways)
 {
     Board board;
@@ -87,6 +136,14 @@ TEST_F(NoSoundServerNorCard, aWholeGameIsPlayedToItsEndWithoutWaitingForASoundDe
     ASSERT_NO_FATAL_FAILURE(playMeasured(board, cellCount));
     ASSERT_FALSE(hasMoveLeft(board)) << describe(board);
     ASSERT_TRUE(desktop().waitForWindow(endWindowTitle, shortWait)) << "no end-of-game window";
+    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+}
+
+TEST_F(UnansweringSoundServer, clicksAreShownAtOnceAndTheGameEndsWhileTheSoundWaitsForTheServer)
+{
+    Board board;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
+    ASSERT_NO_FATAL_FAILURE(playMeasured(board, 3));
     ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
 }
 
