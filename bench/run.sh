@@ -203,7 +203,7 @@ done
 click_ms() { awk -v column="$2" '{ print $column / 1000 }' "$work/click-$1" | median; }
 off_first_ms=$(click_ms off 1) off_pause_ms=$(click_ms off 2)
 on_first_ms=$(click_ms on 1) on_pause_ms=$(click_ms on 2)
-later() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a - b }'; }
+later() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.2f", a - b }'; }
 first_later_ms=$(later "$on_first_ms" "$off_first_ms")
 pause_later_ms=$(later "$on_pause_ms" "$off_pause_ms")
 
@@ -225,9 +225,9 @@ echo "idle CPU over $idle_seconds s, gelumpa after a sound: $game_idle_ms ms ($g
 echo "idle CPU over $idle_seconds s, floor: $floor_idle_ms ms ($floor_wakeups wake-ups)"
 echo "idle CPU ratio gelumpa / floor: $(ratio "$game_idle_ms" "$floor_idle_ms")"
 echo "click to marked group, sound off, first click of a run, median of $click_runs: $off_first_ms ms"
-echo "click to marked group, sound on, first click of a run, median of $click_runs: $on_first_ms ms ($first_later_ms ms later, limit 1 ms)"
+echo "click to marked group, sound on, first click of a run, median of $click_runs: $on_first_ms ms (difference $first_later_ms ms, limit +1 ms)"
 echo "click to marked group, sound off, after $pause_seconds s of silence, median of $click_runs: $off_pause_ms ms"
-echo "click to marked group, sound on, after $pause_seconds s of silence, median of $click_runs: $on_pause_ms ms ($pause_later_ms ms later, limit 1 ms)"
+echo "click to marked group, sound on, after $pause_seconds s of silence, median of $click_runs: $on_pause_ms ms (difference $pause_later_ms ms, limit +1 ms)"
 echo "every click, sound off (first, after the pause; ms): $(awk '{ printf "%.2f/%.2f ", $1 / 1000, $2 / 1000 }' "$work/click-off")"
 echo "every click, sound on (first, after the pause; ms): $(awk '{ printf "%.2f/%.2f ", $1 / 1000, $2 / 1000 }' "$work/click-on")"
 
@@ -237,4 +237,4 @@ within "$peak_ratio" 1.05 || verdict=FAIL
 [ "$game_idle_ms" -le 0 ] || verdict=FAIL
 within "$first_later_ms" 1 || verdict=FAIL
 within "$pause_later_ms" 1 || verdict=FAIL
-echo "$verdict: start-up $start_ratio x floor (<= 1.05), memory $peak_ratio x floor (<= 1.05), idle CPU $game_idle_ms ms (0 ms), click with sound +$first_later_ms ms first, +$pause_later_ms ms after a pause (<= +1 ms)"
+echo "$verdict: start-up $start_ratio x floor (<= 1.05), memory $peak_ratio x floor (<= 1.05), idle CPU $game_idle_ms ms (0 ms), click with sound $first_later_ms ms first, $pause_later_ms ms after a pause (<= +1 ms)"
