@@ -11,7 +11,10 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QtMath>
 
 namespace gelumpa {
 
@@ -53,38 +56,39 @@ QFont panelFont(const QStringList& faces, int pixelSize)
     return font;
 }
 
-// A stand-in face wider than the design's is narrowed, in steps of 2 %, to the widest
-// stretch at which the design caption fits its room again. Each stretch tried costs a
-// font engine, so the search starts where the caption's width in proportion puts it;
-// the glyphs' rounding usually leaves a step or two to go from there.
-void narrowToFit(QFont& font, const QString& text, int room)
-{
-    constexpr int narrowest = 50;
-    constexpr int widest = 98;
-    const int full = QFontMetrics(font).horizontalAdvance(text);
-    if (full <= room)
-        return;
-    // Rounded up to a whole step.
-    const int proportional = (100 * room + 2 * full - 1) / (2 * full) * 2;
-    int stretch = std::clamp(proportional, narrowest, widest);
-    font.setStretch(stretch);
-    while (stretch > narrowest && QFontMetrics(font).horizontalAdvance(text) > room) {
-        stretch -= 2;
-        font.setStretch(stretch);
-    }
-}
+// A label drawn narrowed across by a fixed factor: a stand-in face wider than the design's is
+// scaled to the design caption's room. A narrower stretch of the face would cost a font engine,
+// a fontconfig match, for every width tried before the window could show; scaling the painter
+// keeps the one engine of the label's size and fits the room exactly.
+class NarrowedLabel final : public QLabel {
+public:
+    NarrowedLabel(QWidget* parent, qreal widthFactor) : QLabel(parent), widthFactor(widthFactor) {}
 
-QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const QColor& colour, const QFont& panelFont,
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.scale(widthFactor, 1.0);
+        const QRect room(0, 0, qCeil(width() / widthFactor), height());
+        style()->drawItemText(&painter, room, alignment(), palette(), isEnabled(), text(), foregroundRole());
+    }
+
+private:
+    const qreal widthFactor;
+};
+
+QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const QColor& colour, const QFont& font,
                   const QRect& place)
 {
-    auto* label = new QLabel(panel);
+    constexpr qreal narrowest = 0.5;
+    // A little room is kept for the glyphs' rounding on dense screens.
+    const int room = place.width() - 3;
+    const int full = QFontMetrics(font).horizontalAdvance(text);
+    auto* label = full <= room ? new QLabel(panel) : new NarrowedLabel(panel, std::max(narrowest, qreal(room) / full));
     label->setObjectName(QLatin1String(name));
     // The format first: text given before it would be set a second time.
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
-    QFont font = panelFont;
-    // A little room is kept for the glyphs' rounding on dense screens.
-    narrowToFit(font, text, place.width() - 3);
     label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
