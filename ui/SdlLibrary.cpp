@@ -40,7 +40,8 @@ std::unique_ptr<const SdlFunctions> loadSdl()
         && resolve(library, "SDL_QueueAudio", sdl->QueueAudio)
         && resolve(library, "SDL_GetQueuedAudioSize", sdl->GetQueuedAudioSize)
         && resolve(library, "SDL_ClearQueuedAudio", sdl->ClearQueuedAudio)
-        && resolve(library, "SDL_CloseAudioDevice", sdl->CloseAudioDevice);
+        && resolve(library, "SDL_CloseAudioDevice", sdl->CloseAudioDevice)
+        && resolve(library, "SDL_TLSCleanup", sdl->TLSCleanup);
     if (!complete) {
         library.unload();
         return nullptr;

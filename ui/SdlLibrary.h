@@ -25,6 +25,7 @@ struct SdlFunctions {
     decltype(&SDL_GetQueuedAudioSize) GetQueuedAudioSize;
     decltype(&SDL_ClearQueuedAudio) ClearQueuedAudio;
     decltype(&SDL_CloseAudioDevice) CloseAudioDevice;
+    decltype(&SDL_TLSCleanup) TLSCleanup;
 };
 
 // Loads SDL 2 and resolves every function above; nullptr when the library or any of

@@ -22,6 +22,10 @@ SdlPlayback::~SdlPlayback()
     close();
     if (stage == Stage::Started)
         sdl->QuitSubSystem(SDL_INIT_AUDIO);
+    // SDL keeps data (its last error message) for every thread that calls it, and frees it by
+    // itself only for the threads it made; this one is going.
+    if (sdl)
+        sdl->TLSCleanup();
 }
 
 void SdlPlayback::play(std::span<const std::uint8_t> waveImage)
