@@ -33,33 +33,36 @@ void SdlAudio::play(std::span<const std::uint8_t> waveImage)
 {
     if (waveImage.empty())
         return;
-    held = waveImage;
+    held.assign(waveImage.begin(), waveImage.end());
+    holding = true;
     handOverTimer.start();
 }
 
 void SdlAudio::handOver()
 {
-    if (!held)
+    if (!holding)
         return;
     if (!worker.joinable())
         worker = std::thread([this] { run(); });
     {
         const std::lock_guard lock(mutex);
-        waiting = std::exchange(held, std::nullopt);
+        std::swap(held, waiting);
+        soundWaiting = true;
         closing = false;
     }
+    holding = false;
     wakeUp.notify_one();
 }
 
 void SdlAudio::close()
 {
-    held.reset();
+    holding = false;
     handOverTimer.stop();
     if (!worker.joinable())
         return;
     {
         const std::lock_guard lock(mutex);
-        waiting.reset();
+        soundWaiting = false;
         closing = true;
     }
     wakeUp.notify_one();
@@ -67,24 +70,27 @@ void SdlAudio::close()
 
 bool SdlAudio::busy() const
 {
-    if (held)
+    if (holding)
         return true;
     const std::lock_guard lock(mutex);
-    return waiting || closing || working;
+    return soundWaiting || closing || working;
 }
 
 void SdlAudio::run()
 {
     SdlPlayback playback;
+    std::vector<std::uint8_t> sound;
     std::unique_lock lock(mutex);
     while (!quitting) {
-        if (waiting || closing) {
-            const auto sound = std::exchange(waiting, std::nullopt);
+        if (soundWaiting || closing) {
+            const bool playing = std::exchange(soundWaiting, false);
+            if (playing)
+                std::swap(sound, waiting);
             closing = false;
             working = true;
             lock.unlock();
-            if (sound)
-                playback.play(*sound);
+            if (playing)
+                playback.play(sound);
             else
                 playback.close();
             deviceIsOpen = playback.deviceOpen();
@@ -92,7 +98,7 @@ void SdlAudio::run()
             working = false;
         } else if (const auto due = playback.closeDue()) {
             wakeUp.wait_until(lock, *due);
-            if (!waiting && !closing && !quitting && SdlPlayback::Clock::now() >= *due) {
+            if (!soundWaiting && !closing && !quitting && SdlPlayback::Clock::now() >= *due) {
                 lock.unlock();
                 playback.closeIfDrained();
                 deviceIsOpen = playback.deviceOpen();

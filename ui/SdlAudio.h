@@ -11,9 +11,9 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <optional>
 #include <span>
 #include <thread>
+#include <vector>
 
 #include <QTimer>
 
@@ -28,9 +28,10 @@ public:
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
-    // Starts the sound as soon as the worker can; the image must stay valid as long as this
-    // object lives. An image that cannot be played, no SDL library or no audio device means
-    // silence. A sound still waiting for the worker when the next comes is never heard.
+    // Starts the sound as soon as the worker can, from a copy of the image: the caller's may
+    // change or go once this returns. An image that cannot be played, no SDL library or no
+    // audio device means silence. A sound still waiting for the worker when the next comes is
+    // never heard.
     void play(std::span<const std::uint8_t> waveImage);
     // Stops the sound and has the worker close the device; returns at once.
     void close();
@@ -44,15 +45,19 @@ private:
     void run();
 
     // play, close and the destructor are called by the thread that owns this object, which
-    // alone touches `held`, `handOverTimer` and `worker`. The requests below `mutex` are shared
-    // with the worker under it; everything SDL is the worker's alone (SdlPlayback, local to run()).
-    std::optional<std::span<const std::uint8_t>> held;
+    // alone touches `held`, `holding`, `handOverTimer` and `worker`. The requests below `mutex`
+    // are shared with the worker under it; everything SDL is the worker's alone (SdlPlayback and
+    // the image it plays, local to run()). An image moves from `held` to `waiting` to the worker
+    // by swapping buffers, so after the first sounds no click allocates.
+    std::vector<std::uint8_t> held;
+    bool holding = false;
     QTimer handOverTimer;
     std::thread worker;
 
     mutable std::mutex mutex;
     std::condition_variable wakeUp;
-    std::optional<std::span<const std::uint8_t>> waiting;
+    std::vector<std::uint8_t> waiting;
+    bool soundWaiting = false;
     bool closing = false;
     bool working = false;
     bool quitting = false;

@@ -2,6 +2,9 @@
 // sound opens the device only while it plays, a new sound replaces the old, and
 // whatever cannot be played is silence without delay. The device is opened and closed by
 // the output's worker thread, so what it does is waited for.
+#include <algorithm>
+#include <vector>
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
@@ -29,6 +32,17 @@ private slots:
             audio.play(image);
             QTRY_VERIFY2(audio.deviceOpen(), qPrintable(QStringLiteral("recording %1").arg(n)));
         }
+    }
+
+    // The game plays from a buffer it fills anew for every sound.
+    void theImageIsTakenAtOnceSoTheCallersBufferMayChangeRightAfter()
+    {
+        SdlAudio audio;
+        const auto recording = embeddedRecording(1);
+        std::vector<std::uint8_t> buffer(recording.begin(), recording.end());
+        audio.play(buffer);
+        std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+        QTRY_VERIFY(audio.deviceOpen());
     }
 
     void aSoundKeepsTheDeviceOpenOnlyUntilShortlyAfterItHasDrained()
