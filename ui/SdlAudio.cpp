@@ -5,6 +5,10 @@
 
 #include <utility>
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+
 #include "ui/SdlPlayback.h"
 
 namespace gelumpa {
@@ -42,6 +46,12 @@ void SdlAudio::handOver()
 {
     if (!holding)
         return;
+    // Loading SDL and opening a device keep a processor busy for a while: what the click changed
+    // is drawn first, and the window system is let finish showing it.
+    if (!deviceOpen()) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        QGuiApplication::sync();
+    }
     if (!worker.joinable())
         worker = std::thread([this] { run(); });
     {
