@@ -42,14 +42,6 @@ Log sortedShows()
     return log;
 }
 
-std::vector<int> identityDraws()
-{
-    std::vector<int> js;
-    for (int i = 1; i <= 100; ++i)
-        js.push_back(i);
-    return js;
-}
-
 // Every cell i takes the kind of cell i - 1, and cell 1 that of cell 100.
 const Rows shiftedByOne{
     "5111111111", "1111111111", "1222222222", "2222222222", "2333333333",
@@ -62,7 +54,7 @@ const Rows shiftedByOne{
 
 TEST_F(DealingTest, aNightmareDealSeedsDrawsOncePerCellThenShowsEveryCellInOrder)
 {
-    EXPECT_EQ(dealAtLevelTwo(cellDraws(identityDraws())), rowsOf(sortedFill()));
+    EXPECT_EQ(dealAtLevelTwo(cellDraws(unmovedCells())), rowsOf(sortedFill()));
 
     EXPECT_EQ(tk.log(), joined({{"check pieceOfTokay off", "check nightmare on", "caption level 'Nightmare'", "seed"},
                             repeated("draw", 100), sortedShows(), {"caption groupSize ' 0'", "caption score ' 0'"}}));
@@ -80,7 +72,7 @@ TEST_F(DealingTest, aPieceOfTokayDealOfFiftySwapsDrawsThreeTimesEachWhenNothingI
 
 TEST_F(DealingTest, nightmareWithChosenCellsSwapsExactlyThosePairsInTurn)
 {
-    std::vector<int> js = identityDraws();
+    std::vector<int> js = unmovedCells();
     js[0] = 100; // cell 1 with cell 100
     js[29] = 61; // cell 30 with cell 61
     js[98] = 2;  // cell 99 with cell 2

@@ -1,6 +1,8 @@
 // The fixtures and helpers shared by the rules tests.
 #include "tests/rules/Fixtures.h"
 
+#include <algorithm>
+
 #include "tests/rules/Invariants.h"
 #include "tests/rules/ScriptedDraws.h"
 
@@ -19,6 +21,10 @@ Log soundOf(int n)
     const std::string number = std::to_string(n);
     return {"wave " + number, "play " + number, "events"};
 }
+
+Log firstLines(const Log& log, std::size_t n) { return Log(log.begin(), log.begin() + static_cast<long>(std::min(n, log.size()))); }
+
+Log lastLines(const Log& log, std::size_t n) { return Log(log.end() - static_cast<long>(std::min(n, log.size())), log.end()); }
 
 ::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk)
 {

@@ -24,6 +24,12 @@ Log joined(std::initializer_list<Log> parts);
 // What playing recording n leaves in the record: loaded, started, waiting events run.
 Log soundOf(int n);
 
+// The first or the last n lines of a record, or all of it when it is shorter.
+Log firstLines(const Log& log, std::size_t n);
+Log lastLines(const Log& log, std::size_t n);
+// What the end of a game leaves in the record with sound on.
+inline const Log endOfGame = joined({soundOf(3), {"create endWindow", "show endWindow"}});
+
 // Every invariant of the state and the screen, as a gtest assertion.
 ::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk);
 
@@ -32,7 +38,12 @@ inline const Rows noPairBoard{
     "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
     "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
 };
-// As above, but cells 1 and 2 form the only pair (cell 40 gave its kind 1 for a 2).
+// As above, but cells 10 and 11 both hold kind 3, which is still no pair (cell 100 gave its 3 for a 5).
+inline const Rows rowEndBoard{
+    "1234512343", "3451234512", "5123451234", "2345123451", "4512345123",
+    "1234512345", "3451234512", "5123451234", "2345123451", "4512345125",
+};
+// As noPairBoard, but cells 1 and 2 form the only pair (cell 40 gave its kind 1 for a 2).
 inline const Rows onePairBoard{
     "1134512345", "3451234512", "5123451234", "2345123452", "4512345123",
     "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",

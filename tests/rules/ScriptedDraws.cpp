@@ -24,6 +24,14 @@ RunDraws& RunDraws::idleSwaps(int count)
     return *this;
 }
 
+std::vector<int> unmovedCells()
+{
+    std::vector<int> js;
+    for (int i = 1; i <= 100; ++i)
+        js.push_back(i);
+    return js;
+}
+
 std::vector<double> cellDraws(const std::vector<int>& js)
 {
     std::vector<double> values;

@@ -28,6 +28,8 @@ private:
     std::vector<double> values;
 };
 
+// Each cell 1..100 drawn for itself: the Nightmare deal that leaves the sorted fill.
+std::vector<int> unmovedCells();
 // Draws for a Nightmare deal: the cell j drawn for each cell i = 1..100 in turn.
 std::vector<double> cellDraws(const std::vector<int>& js);
 
