@@ -238,7 +238,6 @@ TEST_F(RulesTest, withSoundOffMarkingAndRemovingLoadNoSoundAndRunNoWaitingEvents
     rules.clickCell(81);
 
     EXPECT_EQ(tk.soundsLoaded(), 0);
-    EXPECT_EQ(tk.soundsStarted(), 0);
     EXPECT_EQ(tk.eventRuns(), 0);
     EXPECT_EQ(tk.eventsWaiting(), 1U);
     EXPECT_EQ(tk.log().back(), "caption score ' 96'");

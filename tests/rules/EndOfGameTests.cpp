@@ -14,9 +14,8 @@ TEST_F(RulesTest, aSinglePairAnywhereOnTheBoardEvenAtItsEdgesKeepsTheGameGoing)
     const std::pair<int, int> pairs[] = {{1, 2}, {1, 11}, {9, 10}, {90, 100}, {99, 100}, {91, 92}, {81, 91}, {45, 55}};
     for (const auto& [a, b] : pairs) {
         SCOPED_TRACE(std::to_string(a) + " and " + std::to_string(b));
-        Rows board = noPairBoard;
-        board[static_cast<std::size_t>((b - 1) / 10)][static_cast<std::size_t>((b - 1) % 10)] = board[static_cast<std::size_t>((a - 1) / 10)][static_cast<std::size_t>((a - 1) % 10)];
-        setBoard(board);
+        const char kindOfA = noPairBoard[static_cast<std::size_t>((a - 1) / 10)][static_cast<std::size_t>((a - 1) % 10)];
+        setBoard(withKinds(noPairBoard, {{b, kindOfA}}));
 
         rules.checkMovesLeft();
 

@@ -22,6 +22,13 @@ Log soundOf(int n)
     return {"wave " + number, "play " + number, "events"};
 }
 
+Rows withKinds(Rows rows, std::initializer_list<std::pair<int, char>> cells)
+{
+    for (const auto& [cell, kind] : cells)
+        rows[static_cast<std::size_t>((cell - 1) / 10)][static_cast<std::size_t>((cell - 1) % 10)] = kind;
+    return rows;
+}
+
 Log firstLines(const Log& log, std::size_t n) { return Log(log.begin(), log.begin() + static_cast<long>(std::min(n, log.size()))); }
 
 Log lastLines(const Log& log, std::size_t n) { return Log(log.end() - static_cast<long>(std::min(n, log.size())), log.end()); }

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -33,26 +34,20 @@ inline const Log endOfGame = joined({soundOf(3), {"create endWindow", "show endW
 // Every invariant of the state and the screen, as a gtest assertion.
 ::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk);
 
+// A board with some cells given other kinds.
+Rows withKinds(Rows rows, std::initializer_list<std::pair<int, char>> cells);
+
 // No two side neighbours alike: each row runs 1..5 twice, each row shifted two kinds on.
 inline const Rows noPairBoard{
     "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
     "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
 };
 // As above, but cells 10 and 11 both hold kind 3, which is still no pair (cell 100 gave its 3 for a 5).
-inline const Rows rowEndBoard{
-    "1234512343", "3451234512", "5123451234", "2345123451", "4512345123",
-    "1234512345", "3451234512", "5123451234", "2345123451", "4512345125",
-};
+inline const Rows rowEndBoard = withKinds(noPairBoard, {{10, '3'}, {100, '5'}});
 // As noPairBoard, but cells 1 and 2 form the only pair (cell 40 gave its kind 1 for a 2).
-inline const Rows onePairBoard{
-    "1134512345", "3451234512", "5123451234", "2345123452", "4512345123",
-    "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
-};
+inline const Rows onePairBoard = withKinds(noPairBoard, {{2, '1'}, {40, '2'}});
 // Two pairs in the top row, cells 1-2 and 9-10; removing one leaves the other as the last.
-inline const Rows twoPairBoard{
-    "1134512344", "3451234512", "5123451235", "2345123452", "4512345123",
-    "1234512345", "3451234512", "5123451234", "2345123451", "4512345123",
-};
+inline const Rows twoPairBoard = withKinds(onePairBoard, {{10, '4'}, {30, '5'}});
 
 // The rules alone, on a position the test puts in place.
 class RulesTest : public ::testing::Test {

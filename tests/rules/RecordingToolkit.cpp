@@ -34,14 +34,6 @@ const char* nameOf(Window window) { return window == Window::EndOfGame ? "endWin
 
 bool validCell(int cell) { return cell >= 1 && cell <= 100; }
 
-void putLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
-{
-    for (int b = 0; b < bytes; ++b)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * b)));
-}
-
-void putText(std::vector<std::uint8_t>& out, std::string_view text) { out.insert(out.end(), text.begin(), text.end()); }
-
 } // namespace
 
 RecordingToolkit::RecordingToolkit()
@@ -56,23 +48,7 @@ RecordingToolkit::RecordingToolkit()
 
 std::vector<std::uint8_t> RecordingToolkit::waveImage(int n)
 {
-    // A complete mono 8-bit PCM wave of two samples; the first sample names the recording.
-    std::vector<std::uint8_t> image;
-    putText(image, "RIFF");
-    putLittleEndian(image, 38, 4);
-    putText(image, "WAVEfmt ");
-    putLittleEndian(image, 16, 4);
-    putLittleEndian(image, 1, 2);
-    putLittleEndian(image, 1, 2);
-    putLittleEndian(image, 8000, 4);
-    putLittleEndian(image, 8000, 4);
-    putLittleEndian(image, 1, 2);
-    putLittleEndian(image, 8, 2);
-    putText(image, "data");
-    putLittleEndian(image, 2, 4);
-    image.push_back(static_cast<std::uint8_t>(n));
-    image.push_back(0x80);
-    return image;
+    return {static_cast<std::uint8_t>(n)};
 }
 
 void RecordingToolkit::record(std::string entry)
@@ -131,7 +107,6 @@ void RecordingToolkit::setFallbackAnswers(std::function<Answer()> yesNo, std::fu
 
 Answer RecordingToolkit::ask(const char* entry, std::string_view question, std::string_view heading)
 {
-    ++questionCount;
     prompt = question;
     title = heading;
     record(entry);
@@ -262,7 +237,6 @@ int RecordingToolkit::recordingOf(std::span<const std::uint8_t> image) const
 
 void RecordingToolkit::playFromMemory(std::span<const std::uint8_t> waveImage)
 {
-    ++playCount;
     lastPlayed = waveImage.data();
     const int n = recordingOf(waveImage);
     playing = n;

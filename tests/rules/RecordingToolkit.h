@@ -61,10 +61,8 @@ public:
 
     // Counters kept while recording is off as well.
     int seeds() const { return seedCount; }
-    int soundsStarted() const { return playCount; }
     int soundsLoaded() const { return loadCount; }
     int eventRuns() const { return eventRunCount; }
-    int questionsAsked() const { return questionCount; }
     const std::string& lastPrompt() const { return prompt; }
     const std::string& lastTitle() const { return title; }
     const std::uint8_t* lastPlayedBytes() const { return lastPlayed; }
@@ -87,7 +85,8 @@ public:
     // Hands the waiting events over to the caller, as the main event loop would take them.
     std::deque<std::function<void()>> takeWaitingEvents();
 
-    // The small wave image that stands for recording n.
+    // The bytes that stand for recording n: nothing in the rules reads them, they only tell
+    // which recording is played.
     static std::vector<std::uint8_t> waveImage(int n);
 
 private:
@@ -119,10 +118,8 @@ private:
     int playing = 0;
 
     int seedCount = 0;
-    int playCount = 0;
     int loadCount = 0;
     int eventRunCount = 0;
-    int questionCount = 0;
     std::string prompt;
     std::string title;
     const std::uint8_t* lastPlayed = nullptr;

@@ -1,5 +1,7 @@
 // Events that arrive while a sound starts run inside the handler that played it: the state
 // stays sound, and the end test judges the board as those events left it.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "tests/rules/Fixtures.h"
@@ -11,6 +13,13 @@ namespace {
 
 class ReentryTest : public GameTest {
 protected:
+    // Deals onePairBoard and marks its pair, the only one: removing it ends the game.
+    void markTheLastPair()
+    {
+        dealKnownBoard(onePairBoard);
+        game.clickCell(1);
+    }
+
     // A click that arrives while recording n starts, checked like any handler.
     void clickDuring(int n, int cell)
     {
@@ -87,7 +96,7 @@ TEST_F(ReentryTest, aLevelChangeWaitingWhileAGroupIsMarkedAsksThenDealsAtTheNewL
 
     game.clickCell(1);
 
-    EXPECT_EQ(tk.questionsAsked(), 1);
+    EXPECT_EQ(std::ranges::count(tk.log(), "yesno"), 1);
     EXPECT_EQ(state().level, Level::PieceOfTokay);
     EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
     EXPECT_EQ(state().anchorCell, 0);
@@ -98,8 +107,7 @@ TEST_F(ReentryTest, aLevelChangeWaitingWhileAGroupIsMarkedAsksThenDealsAtTheNewL
 
 TEST_F(ReentryTest, aNewGameWaitingDuringTheLastRemovalLeavesTheEndTestAFreshBoardSoTheGameGoesOn)
 {
-    dealKnownBoard(onePairBoard);
-    game.clickCell(1);
+    markTheLastPair();
     newGameDuring(2);
 
     game.clickCell(2);
@@ -113,8 +121,7 @@ TEST_F(ReentryTest, aNewGameWaitingDuringTheLastRemovalLeavesTheEndTestAFreshBoa
 
 TEST_F(ReentryTest, aLevelChangeWaitingDuringTheLastRemovalAnsweredNoLetsTheGameEnd)
 {
-    dealKnownBoard(onePairBoard);
-    game.clickCell(1);
+    markTheLastPair();
     tk.queueEventDuring(2, [this] {
         tk.answerYesNo(Answer::No);
         game.chooseLevel(Level::PieceOfTokay);
@@ -122,7 +129,7 @@ TEST_F(ReentryTest, aLevelChangeWaitingDuringTheLastRemovalAnsweredNoLetsTheGame
 
     game.clickCell(2);
 
-    EXPECT_EQ(tk.questionsAsked(), 1);
+    EXPECT_EQ(std::ranges::count(tk.log(), "yesno"), 1);
     EXPECT_EQ(state().level, Level::Nightmare);
     EXPECT_EQ(state().gameOver, true);
     EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
@@ -150,8 +157,7 @@ TEST_F(ReentryTest, clicksWaitingDuringARemovalThatTakeTheLastPairEndTheGameTwic
 
 TEST_F(ReentryTest, aPieceMarkedByAClickWaitingDuringTheLastRemovalStaysMarkedWhenTheGameEnds)
 {
-    dealKnownBoard(onePairBoard);
-    game.clickCell(1);
+    markTheLastPair();
     clickDuring(2, 50);
 
     game.clickCell(2);
@@ -167,8 +173,7 @@ TEST_F(ReentryTest, aPieceMarkedByAClickWaitingDuringTheLastRemovalStaysMarkedWh
 
 TEST_F(ReentryTest, clicksWaitingWhenTheGameEndsAreAlreadyIgnored)
 {
-    dealKnownBoard(onePairBoard);
-    game.clickCell(1);
+    markTheLastPair();
     clickDuring(3, 50);
     clickDuring(3, 3);
     tk.clearLog();
@@ -183,8 +188,7 @@ TEST_F(ReentryTest, clicksWaitingWhenTheGameEndsAreAlreadyIgnored)
 
 TEST_F(ReentryTest, aNewGameWaitingWhenTheGameEndsStartsPlayWhileTheEndWindowStillOpens)
 {
-    dealKnownBoard(onePairBoard);
-    game.clickCell(1);
+    markTheLastPair();
     newGameDuring(3);
 
     game.clickCell(2);
@@ -198,8 +202,7 @@ TEST_F(ReentryTest, aNewGameWaitingWhenTheGameEndsStartsPlayWhileTheEndWindowSti
 
 TEST_F(ReentryTest, anExitAnsweredOkWhileARemovalSoundsEndsTheProgramBeforeTheEndTest)
 {
-    dealKnownBoard(onePairBoard);
-    game.clickCell(1);
+    markTheLastPair();
     tk.queueEventDuring(2, [this] {
         tk.answerOkCancel(Answer::Ok);
         game.askToLeave();
