@@ -1,4 +1,5 @@
 // Clicks on cells: marking a group, moving the marking, removing and scoring a group.
+#include <algorithm>
 #include <array>
 
 #include <gtest/gtest.h>
@@ -38,29 +39,35 @@ Log highlights(const std::vector<int>& cells, int kind)
     return log;
 }
 
+// The cells the selection lists, in its order.
+std::vector<int> selected(const GameState& s)
+{
+    const int count = std::clamp(s.selectionCount, 0, 100);
+    return std::vector<int>(s.selection.begin() + 1, s.selection.begin() + 1 + count);
+}
+
 } // namespace
 
 // Protects which cells form a group and the order in which the marking lists them.
 
-TEST_F(RulesTest, markingFromCell56ListsTheSquareAs56_55_45_46)
+TEST_F(RulesTest, markingListsTheNeighboursLeftUpRightDownEachToItsEndThenShowsTheSizeHighlightsAndPlaysSoundOne)
 {
-    setBoard(shapesBoard);
-    rules.clickCell(56);
+    struct Marking {
+        int cell;
+        int kind;
+        std::vector<int> listed;
+    };
+    // The square from cell 56, the plus from its middle.
+    const Marking markings[] = {{56, 3, {56, 55, 45, 46}}, {73, 4, {73, 72, 63, 74, 83}}};
+    for (const auto& [cell, kind, listed] : markings) {
+        setBoard(shapesBoard);
+        rules.clickCell(cell);
 
-    EXPECT_EQ(state.anchorCell, 56);
-    ASSERT_EQ(state.selectionCount, 4);
-    EXPECT_EQ((std::vector<int>{state.selection[1], state.selection[2], state.selection[3], state.selection[4]}),
-        (std::vector<int>{56, 55, 45, 46}));
-}
-
-TEST_F(RulesTest, markingVisitsTheNeighboursLeftUpRightDownEachToItsEnd)
-{
-    setBoard(shapesBoard);
-    rules.clickCell(73);
-
-    ASSERT_EQ(state.selectionCount, 5);
-    EXPECT_EQ((std::vector<int>{state.selection[1], state.selection[2], state.selection[3], state.selection[4], state.selection[5]}),
-        (std::vector<int>{73, 72, 63, 74, 83}));
+        EXPECT_EQ(state.anchorCell, cell);
+        EXPECT_EQ(selected(state), listed);
+        const std::string size = "caption groupSize ' " + std::to_string(listed.size()) + "'";
+        EXPECT_EQ(tk.log(), joined({{size}, highlights(listed, kind), soundOf(1)}));
+    }
 }
 
 TEST_F(RulesTest, aBoardOfOneKindIsMarkedWholeInARowByRowSnakeAHundredDeep)
@@ -72,8 +79,7 @@ TEST_F(RulesTest, aBoardOfOneKindIsMarkedWholeInARowByRowSnakeAHundredDeep)
     for (int row = 0; row < 10; ++row)
         for (int column = 1; column <= 10; ++column)
             expected.push_back(row * 10 + (row % 2 == 0 ? column : 11 - column));
-    ASSERT_EQ(state.selectionCount, 100);
-    EXPECT_EQ(std::vector<int>(state.selection.begin() + 1, state.selection.end()), expected);
+    EXPECT_EQ(selected(state), expected);
     EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 100'"}, highlights(expected, 1), soundOf(1)}));
 }
 
@@ -93,14 +99,6 @@ TEST(CellGeometry, cornerCellsHaveOnlyTheirTwoNeighboursAndRowsNeverWrap)
 }
 
 // Protects the exact effects of marking and of moving the marking, and when clicks do nothing.
-
-TEST_F(RulesTest, markingShowsTheSizeThenHighlightsInListOrderThenPlaysSoundOne)
-{
-    setBoard(shapesBoard);
-    rules.clickCell(56);
-
-    EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 4'"}, highlights({56, 55, 45, 46}, 3), soundOf(1)}));
-}
 
 TEST_F(RulesTest, cellsAtTheEndOfARowAndTheStartOfTheNextAreTwoSingleGroups)
 {

@@ -39,7 +39,6 @@ void RandomPlayer::play(int deals)
         runEventLoop();
     } catch (const ProgramEnded&) {
         // The exit was answered OK: the program ends here.
-        ended = true;
     }
 }
 

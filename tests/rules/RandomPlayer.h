@@ -28,7 +28,6 @@ public:
 
     // The first broken rule: the step, the move, the rules and the board, in words; empty while all hold.
     const std::string& failure() const { return broken; }
-    bool programEnded() const { return ended; }
     int dealtAt(Level level) const { return dealt[static_cast<std::size_t>(level)]; }
     int gamesEnded() const { return gamesOver; }
 
@@ -64,7 +63,6 @@ private:
     std::array<int, 3> dealt{};
     int gamesOver = 0;
     bool wasOver = true;
-    bool ended = false;
     long steps = 0;
     std::string broken;
 };
