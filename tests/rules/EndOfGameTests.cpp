@@ -24,33 +24,20 @@ TEST_F(RulesTest, aSinglePairAnywhereOnTheBoardEvenAtItsEdgesKeepsTheGameGoing)
     }
 }
 
-TEST_F(RulesTest, aFullBoardWithoutAPairEndsTheGame)
+TEST_F(RulesTest, aBoardWithoutAPairEndsTheGameThoughRowEndsOrEmptyCellsSideBySideMatch)
 {
-    setBoard(noPairBoard);
-    rules.checkMovesLeft();
+    // A full board without a pair; one with the same kind at the end of a row and the start of
+    // the next; empty cells side by side.
+    const Rows boards[] = {noPairBoard, rowEndBoard,
+        {"..........", "..........", "..........", "..........", "..........", "..........", "..........",
+            "..........", "12........", "21........"}};
+    for (const Rows& board : boards) {
+        setBoard(board);
+        rules.checkMovesLeft();
 
-    EXPECT_EQ(tk.log(), endOfGame);
-    EXPECT_EQ(state.gameOver, true);
-    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
-}
-
-TEST_F(RulesTest, theSameKindAtTheEndOfOneRowAndTheStartOfTheNextIsNoMove)
-{
-    setBoard(rowEndBoard);
-
-    rules.checkMovesLeft();
-
-    EXPECT_EQ(tk.log(), endOfGame);
-}
-
-TEST_F(RulesTest, emptyCellsSideBySideAreNoMove)
-{
-    setBoard({"..........", "..........", "..........", "..........", "..........",
-        "..........", "..........", "..........", "12........", "21........"});
-
-    rules.checkMovesLeft();
-
-    EXPECT_EQ(tk.log(), endOfGame);
+        EXPECT_EQ(tk.log(), endOfGame);
+        EXPECT_EQ(state.gameOver, true);
+    }
 }
 
 // Protects the end of the game as the last removal reaches it (its order of effects: SettlingTests).

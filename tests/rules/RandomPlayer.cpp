@@ -64,12 +64,7 @@ void RandomPlayer::deliver(const Move& move)
 void RandomPlayer::runEventLoop()
 {
     while (broken.empty() && tk.eventsWaiting() != 0) {
-        auto events = tk.takeWaitingEvents();
-        auto first = std::move(events.front());
-        events.pop_front();
-        for (auto& event : events)
-            tk.queueEvent(std::move(event));
-        first();
+        tk.takeWaitingEvent()();
         checkBetweenEvents();
     }
 }

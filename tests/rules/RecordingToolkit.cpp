@@ -180,18 +180,15 @@ void RecordingToolkit::runWaitingEvents()
         }
     }
     // An event handled here may itself run the waiting events; each event runs once.
-    while (!waiting.empty()) {
-        auto event = std::move(waiting.front());
-        waiting.pop_front();
-        event();
-    }
+    while (!waiting.empty())
+        takeWaitingEvent()();
 }
 
-std::deque<std::function<void()>> RecordingToolkit::takeWaitingEvents()
+std::function<void()> RecordingToolkit::takeWaitingEvent()
 {
-    std::deque<std::function<void()>> taken;
-    taken.swap(waiting);
-    return taken;
+    auto event = std::move(waiting.front());
+    waiting.pop_front();
+    return event;
 }
 
 void RecordingToolkit::seedFromClock()

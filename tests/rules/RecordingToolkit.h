@@ -82,8 +82,8 @@ public:
     // An event that arrives while recording n plays: it waits for the runWaitingEvents after it.
     void queueEventDuring(int n, std::function<void()> event);
     std::size_t eventsWaiting() const { return waiting.size(); }
-    // Hands the waiting events over to the caller, as the main event loop would take them.
-    std::deque<std::function<void()>> takeWaitingEvents();
+    // Hands the first waiting event over to the caller, as the main event loop would take it.
+    std::function<void()> takeWaitingEvent();
 
     // The bytes that stand for recording n: nothing in the rules reads them, they only tell
     // which recording is played.
