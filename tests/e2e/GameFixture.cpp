@@ -76,7 +76,7 @@ void GameFixture::keepScreenshot(const QString& label) const
 void GameFixture::dealNewGame(Board& dealt)
 {
     const Board before = game().currentBoard().board;
-    game().newGame();
+    game().choose(MenuCommand::NewGame);
     const BoardSeen seen = game().waitForDealtBoard(shortWait, before);
     ASSERT_TRUE(seen.matched) << "no freshly dealt board (20 of each kind, none highlighted) appeared:\n"
                               << describe(seen.board);

@@ -15,16 +15,35 @@ namespace {
 constexpr std::chrono::milliseconds windowTimeout{20000};
 } // namespace
 
+// The menu titles "&Game Menu" and "&Game Options" share their access key, so only "&Help me !!"
+// is opened by its key; the arrow keys then walk the menu bar to the left.
+QStringList menuKeys(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::NewGame: return {"alt+h", "Left", "Left", "r"};
+    case MenuCommand::PieceOfTokay: return {"alt+h", "Left", "l", "p"};
+    case MenuCommand::Nightmare: return {"alt+h", "Left", "l", "n"};
+    case MenuCommand::SoundOn: return {"alt+h", "Left", "s", "m"};
+    case MenuCommand::SoundOff: return {"alt+h", "Left", "s", "k"};
+    case MenuCommand::About: return {"alt+h", "a"};
+    case MenuCommand::Leave: return {"alt+h", "Left", "Left", "x"};
+    }
+    return {};
+}
+
 std::string BoardSeen::explain(const Board& expected) const
 {
-    std::string text = "expected board:\n" + describe(expected) + "shown board:\n" + describe(board);
-    if (!inexactCells.empty()) {
-        text += "cells not drawn exactly as their picture:";
-        for (const int cell : inexactCells)
-            text += ' ' + std::to_string(cell);
-        text += '\n';
-    }
-    return text;
+    return "expected board:\n" + describe(expected) + "shown board:\n" + describe(board) + inexactReport();
+}
+
+std::string BoardSeen::inexactReport() const
+{
+    if (inexactCells.empty())
+        return {};
+    std::string text = "cells not drawn exactly as their picture:";
+    for (const int cell : inexactCells)
+        text += ' ' + std::to_string(cell);
+    return text + '\n';
 }
 
 GameUnderTest::GameUnderTest(const VirtualDesktop& desktop, const QProcessEnvironment& extra,
@@ -107,39 +126,10 @@ void GameUnderTest::clickCell(int cell) const
     desktop.click(cellCentre(cell));
 }
 
-// The menu titles "&Game Menu" and "&Game Options" share their access key, so only "&Help me !!"
-// is opened by its key; the arrow keys then walk the menu bar to the left.
-void GameUnderTest::typeInMenus(const QStringList& keys) const
+void GameUnderTest::choose(MenuCommand command) const
 {
     desktop.activate(window);
-    desktop.keys(keys);
-}
-
-void GameUnderTest::newGame() const
-{
-    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("r")});
-}
-
-void GameUnderTest::chooseLevel(int level) const
-{
-    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("l"),
-                 level == 1 ? QStringLiteral("p") : QStringLiteral("n")});
-}
-
-void GameUnderTest::chooseSound(bool on) const
-{
-    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("s"),
-                 on ? QStringLiteral("m") : QStringLiteral("k")});
-}
-
-void GameUnderTest::about() const
-{
-    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("a")});
-}
-
-void GameUnderTest::exitCommand() const
-{
-    typeInMenus({QStringLiteral("alt+h"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("x")});
+    desktop.keys(menuKeys(command));
 }
 
 bool GameUnderTest::answerQuestion(const QString& titlePattern, const QString& key) const

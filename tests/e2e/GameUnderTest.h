@@ -23,12 +23,18 @@ inline const QString restartQuestionTitle = QStringLiteral("^Belon selesai udah 
 inline constexpr int clientWidth = 367;
 inline constexpr int clientHeight = 398;
 
+// The menu commands, each typed through the access keys as the player types them.
+enum class MenuCommand { NewGame, PieceOfTokay, Nightmare, SoundOn, SoundOff, About, Leave };
+QStringList menuKeys(MenuCommand command);
+
 // What a wait for a board found: the last board decoded and the cells not drawn exactly.
 struct BoardSeen {
     bool matched = false;
     Board board;
     std::vector<int> inexactCells;
     std::string explain(const Board& expected) const;
+    // The line naming the inexact cells; empty when there are none.
+    std::string inexactReport() const;
 };
 
 class GameUnderTest : public GameProcess {
@@ -54,17 +60,14 @@ public:
     QPoint cellCentre(int cell) const;
     void clickCell(int cell) const;
 
-    void newGame() const;
-    void chooseLevel(int level) const;
-    void chooseSound(bool on) const;
-    void about() const;
-    void exitCommand() const;
+    void choose(MenuCommand command) const;
+    void newGame() const { choose(MenuCommand::NewGame); }
+    void about() const { choose(MenuCommand::About); }
+    void exitCommand() const { choose(MenuCommand::Leave); }
     // Answers the modal question with this title by a key ("Return", "Escape") once it is shown.
     bool answerQuestion(const QString& titlePattern, const QString& key) const;
 
 private:
-    void typeInMenus(const QStringList& keys) const;
-
     const VirtualDesktop& desktop;
     WindowId window = 0;
     QPoint origin;

@@ -47,11 +47,7 @@ HeadlessWeston::HeadlessWeston()
 
 HeadlessWeston::~HeadlessWeston()
 {
-    weston.terminate();
-    if (!weston.waitForFinished(3000)) {
-        weston.kill();
-        weston.waitForFinished(3000);
-    }
+    stop(weston);
 }
 
 // The socket by its full path, so a client can keep a runtime directory of its own.

@@ -38,7 +38,7 @@ TEST_F(Leaving, theExitQuestionAnsweredCancelLeavesTheGameAsItWasAndOkEndsWithSt
     ASSERT_NO_FATAL_FAILURE(markLargestGroup(dealt, group));
     const Board marked = withMarked(dealt, group);
 
-    game().exitCommand();
+    game().choose(MenuCommand::Leave);
     ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Escape")))
         << "no exit question answered; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
     const BoardSeen kept = game().waitForBoard(marked, shortWait);
@@ -49,7 +49,7 @@ TEST_F(Leaving, theExitQuestionAnsweredCancelLeavesTheGameAsItWasAndOkEndsWithSt
     const BoardSeen goesOn = game().waitForBoard(settled, shortWait);
     EXPECT_TRUE(goesOn.matched) << "the game did not go on after Cancel\n" << goesOn.explain(settled);
 
-    game().exitCommand();
+    game().choose(MenuCommand::Leave);
     ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
         << "no exit question answered; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
     expectCleanEnd();
@@ -58,7 +58,7 @@ TEST_F(Leaving, theExitQuestionAnsweredCancelLeavesTheGameAsItWasAndOkEndsWithSt
 TEST_F(Leaving, closingTheMainWindowWithTheEndWindowOpenAsksNothingAndEndsWithStatusZero)
 {
     const Board before = game().currentBoard().board;
-    game().chooseLevel(2);
+    game().choose(MenuCommand::Nightmare);
     const BoardSeen dealt = game().waitForDealtBoard(shortWait, before);
     ASSERT_TRUE(dealt.matched) << "choosing Nightmare before any game dealt no board\n" << describe(dealt.board);
     Board board = dealt.board;

@@ -40,14 +40,6 @@ int pixelsOffTheFrameAndGround(const QImage& screen, QPoint origin)
     return wrong;
 }
 
-Board designBoard()
-{
-    Board board;
-    for (int cell = 1; cell <= cellCount; ++cell)
-        board.kind[cell] = 1;
-    return board;
-}
-
 TEST_F(MainWindow, opensAsOneHundredLightBrownPiecesInsideTheFrameAboveTheBlackPanel)
 {
     const QRect window = game().mainWindowGeometry();
@@ -98,14 +90,14 @@ TEST_F(Dealing, switchingLevelMidGameAsksFirstKeepsTheGameOnNoAndDealsAfreshOnYe
     };
     const int tokayText = redText();
 
-    game().chooseLevel(2);
+    game().choose(MenuCommand::Nightmare);
     ASSERT_TRUE(game().answerQuestion(restartQuestionTitle, QStringLiteral("Escape")))
         << "no restart question answered; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
     const BoardSeen kept = game().waitForBoard(dealt, shortWait);
     EXPECT_TRUE(kept.matched) << kept.explain(dealt);
     EXPECT_EQ(redText(), tokayText) << "the level name changed although the player said No";
 
-    game().chooseLevel(2);
+    game().choose(MenuCommand::Nightmare);
     ASSERT_TRUE(game().answerQuestion(restartQuestionTitle, QStringLiteral("Return")));
     const BoardSeen nightmare = game().waitForDealtBoard(shortWait, dealt);
     EXPECT_TRUE(nightmare.matched) << "no new board after Yes\n" << describe(nightmare.board);

@@ -1,5 +1,5 @@
 // Counting the pixels of a screen area by colour: how the tests check texts and pictures
-// they do not decode, such as the panel's captions or the heading of the end picture.
+// they do not decode, such as the panel's captions.
 #pragma once
 
 #include <QImage>

@@ -33,7 +33,7 @@ TEST_F(Sound, markingAGroupIsHeardWhileSoundIsOnAndNotAfterKeepSilent)
     ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
     ASSERT_FALSE(audio.holdsSound()) << "sound before anything was marked";
 
-    game().chooseSound(false);
+    game().choose(MenuCommand::SoundOff);
     const std::vector<int> first = largestGroup(dealt);
     ASSERT_FALSE(first.empty()) << describe(dealt);
     game().clickCell(first.front());
@@ -41,7 +41,7 @@ TEST_F(Sound, markingAGroupIsHeardWhileSoundIsOnAndNotAfterKeepSilent)
     EXPECT_TRUE(holdsThroughout(quietPeriod, [this] { return !audio.holdsSound(); }))
         << "a mark was heard with the sound off";
 
-    game().chooseSound(true);
+    game().choose(MenuCommand::SoundOn);
     int second = 1;
     while (groupAt(dealt, second) == first)
         ++second;
@@ -56,7 +56,7 @@ TEST_F(Sound, aMarkRightAfterTheAboutTuneCutsTheTuneShort)
     Board dealt;
     ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
 
-    game().about();
+    game().choose(MenuCommand::About);
     const std::optional<WindowId> about = desktop().waitForWindow(aboutWindowTitle, shortWait);
     ASSERT_TRUE(about) << "no about window";
     ASSERT_TRUE(waitUntil(shortWait, [this] { return audio.holdsSound(); })) << "the about tune was not heard";
@@ -66,7 +66,7 @@ TEST_F(Sound, aMarkRightAfterTheAboutTuneCutsTheTuneShort)
     desktop().click(desktop().geometry(*about).center());
     ASSERT_TRUE(desktop().waitForNoWindow(aboutWindowTitle, shortWait));
 
-    game().about();
+    game().choose(MenuCommand::About);
     const std::optional<WindowId> again = desktop().waitForWindow(aboutWindowTitle, shortWait);
     ASSERT_TRUE(again) << "no about window the second time";
     ASSERT_TRUE(waitUntil(shortWait, [this] { return audio.holdsSound(); })) << "the about tune was not heard";

@@ -18,41 +18,6 @@ constexpr std::chrono::milliseconds startTimeout{15000};
 constexpr std::chrono::milliseconds activationTimeout{15000};
 constexpr int toolTimeoutMs = 15000;
 
-void stop(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
-QList<quint32> printedNumbers(const ToolResult& printed)
-{
-    // Printed as "NAME=1, 2, 3" in the format the callers ask xprop for; "NAME:  not found." when absent.
-    const qsizetype equals = printed.output.indexOf('=');
-    QList<quint32> values;
-    if (printed.exitCode != 0 || equals < 0)
-        return values;
-    for (const QByteArray& field : printed.output.mid(equals + 1).split(',')) {
-        bool ok = false;
-        const quint32 value = field.trimmed().toUInt(&ok);
-        if (ok)
-            values.append(value);
-    }
-    return values;
-}
-
-} // namespace
-
-void dieWithParent(QProcess& process)
-{
-    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-}
-
-namespace {
 // Starts one of the desktop's own programs, silent on stderr and bound to die with the test;
 // throws when it does not start.
 void startPart(QProcess& process, const QString& program, const QStringList& arguments)
@@ -65,7 +30,38 @@ void startPart(QProcess& process, const QString& program, const QStringList& arg
     if (!process.waitForStarted(startTimeout.count()))
         throw std::runtime_error(program.toStdString() + " did not start");
 }
+
+// The fields that read as whole numbers, in their order.
+template <typename Number>
+QList<Number> numbersAmong(const QList<QByteArray>& fields)
+{
+    QList<Number> numbers;
+    for (const QByteArray& field : fields) {
+        bool ok = false;
+        const qulonglong number = field.trimmed().toULongLong(&ok);
+        if (ok)
+            numbers.append(static_cast<Number>(number));
+    }
+    return numbers;
+}
+
 } // namespace
+
+void dieWithParent(QProcess& process)
+{
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
+void stop(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+}
 
 VirtualDesktop::VirtualDesktop(QSize screen)
 {
@@ -152,14 +148,7 @@ QList<WindowId> VirtualDesktop::visibleWindows(const QString& titlePattern) cons
 {
     const ToolResult found = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                                              QStringLiteral("--name"), titlePattern});
-    QList<WindowId> windows;
-    for (const QByteArray& line : found.output.split('\n')) {
-        bool ok = false;
-        const WindowId id = line.trimmed().toULongLong(&ok);
-        if (ok)
-            windows.append(id);
-    }
-    return windows;
+    return numbersAmong<WindowId>(found.output.split('\n'));
 }
 
 QStringList VirtualDesktop::visibleWindowTitles() const
@@ -220,24 +209,25 @@ QString VirtualDesktop::property(WindowId window, const QString& name) const
         run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), name}).output.trimmed());
 }
 
-bool VirtualDesktop::frameless(WindowId window) const
-{
-    return property(window, QStringLiteral("_NET_FRAME_EXTENTS")).endsWith(QStringLiteral("0, 0, 0, 0"));
-}
-
 QList<quint32> VirtualDesktop::numbers(WindowId window, const QString& name) const
 {
-    return printedNumbers(run(QStringLiteral("xprop"), {QStringLiteral("-notype"), QStringLiteral("-id"),
-                                                     QString::number(window), QStringLiteral("-f"), name,
-                                                     QStringLiteral("32c"), QStringLiteral("=$0+"), name}));
+    return propertyNumbers({QStringLiteral("-id"), QString::number(window)}, name);
+}
+
+// Printed as "NAME=1, 2, 3" in the format asked for here; "NAME:  not found." when absent.
+QList<quint32> VirtualDesktop::propertyNumbers(const QStringList& owner, const QString& name) const
+{
+    const QStringList format{QStringLiteral("-f"), name, QStringLiteral("32c"), QStringLiteral("=$0+"), name};
+    const ToolResult printed = run(QStringLiteral("xprop"), QStringList{QStringLiteral("-notype")} + owner + format);
+    const qsizetype equals = printed.output.indexOf('=');
+    if (printed.exitCode != 0 || equals < 0)
+        return {};
+    return numbersAmong<quint32>(printed.output.mid(equals + 1).split(','));
 }
 
 QRect VirtualDesktop::workArea() const
 {
-    const QList<quint32> area = printedNumbers(
-        run(QStringLiteral("xprop"), {QStringLiteral("-notype"), QStringLiteral("-root"), QStringLiteral("-f"),
-                                      QStringLiteral("_NET_WORKAREA"), QStringLiteral("32c"), QStringLiteral("=$0+"),
-                                      QStringLiteral("_NET_WORKAREA")}));
+    const QList<quint32> area = propertyNumbers({QStringLiteral("-root")}, QStringLiteral("_NET_WORKAREA"));
     if (area.size() < 4)
         return {};
     return {static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),

@@ -27,6 +27,8 @@ struct ToolResult {
 // Makes a child process die with the test process, so a test killed by its timeout leaves
 // no X server or game behind.
 void dieWithParent(QProcess& process);
+// Asks the process to end, and kills it when it does not end in time.
+void stop(QProcess& process);
 
 class VirtualDesktop {
 public:
@@ -61,8 +63,6 @@ public:
     QRect frameGeometry(WindowId window) const;
     // The window's X property as xprop prints it, e.g. "_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0".
     QString property(WindowId window, const QString& name) const;
-    // Whether the window manager gave the window neither frame nor title bar.
-    bool frameless(WindowId window) const;
     // The window's property read as 32-bit numbers; empty when the window does not have it.
     QList<quint32> numbers(WindowId window, const QString& name) const;
     // The part of the screen the window manager gives to windows, from the root's _NET_WORKAREA.
@@ -83,6 +83,8 @@ private:
     // Runs xdotool to act on the desktop; throws std::runtime_error when it fails.
     void act(const QStringList& xdotoolArguments) const;
     WindowId activeWindow() const;
+    // A property of the window xprop's `owner` arguments name, read as 32-bit numbers.
+    QList<quint32> propertyNumbers(const QStringList& owner, const QString& name) const;
 
     QProcess xvfb;
     QProcess openbox;

@@ -1,6 +1,6 @@
 // The game on a Wayland desktop: headless weston, Qt's Wayland platform, the compositor's
 // screenshot and the protocol requests the client logs under WAYLAND_DEBUG=1.
-#include "BoardPicture.h"
+#include "ExpectedPlay.h"
 #include "GameFixture.h"
 #include "GameProcess.h"
 #include "HeadlessWeston.h"
@@ -43,14 +43,6 @@ std::map<QString, QString> toplevelsByTitle(const QString& log)
         toplevels[request.captured(2)] = request.captured(1);
     }
     return toplevels;
-}
-
-Board designBoard()
-{
-    Board board;
-    for (int cell = 1; cell <= cellCount; ++cell)
-        board.kind[cell] = 1;
-    return board;
 }
 
 TEST_F(Wayland, theGameChoosesWaylandByItselfShowsOneHundredLightBrownPiecesAndCarriesItsAppId)

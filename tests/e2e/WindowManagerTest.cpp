@@ -1,8 +1,10 @@
 // The three windows as the window manager reports them: title, size, border, title-bar
-// buttons, icon, place at start and task bar, read from the X properties and the screen.
+// buttons, icon, place at start and task bar, read from the X properties and the screen; and
+// the picture windows beside the game: the end window after a whole game played on screen,
+// the about window once however often asked, each gone on a click.
+#include "ExpectedPlay.h"
 #include "GameFixture.h"
 #include "PiecePicture.h"
-#include "ScreenArea.h"
 #include "Waiting.h"
 
 #include <QRegularExpression>
@@ -12,7 +14,7 @@ namespace {
 
 // Protects what the widgets can get right in process while the window manager is told
 // otherwise: an icon a window inherits from its owner, a centre worked out before the
-// frame around the window was known.
+// frame around the window was known, a click that a real picture window does not take.
 class WindowManager : public GameFixture {
 protected:
     // An atom list property ("_NET_WM_STATE(ATOM) = A, B") as its atom names.
@@ -148,15 +150,8 @@ TEST_F(WindowManager, framesTheMainWindowFixedWithTitleIconMinimiseAndCloseCentr
     const WindowId window = game().mainWindow();
     expectTitle(window, QStringLiteral("Gelumpa Dravenik 1.0"));
 
-    // The client area lies below the menu bar; its top is where the board frame shows it.
-    const QRect inside = desktop().geometry(window);
-    EXPECT_EQ(inside.width(), clientWidth);
-    EXPECT_EQ(inside.bottom() + 1 - game().clientOrigin().y(), clientHeight);
-    const QRect leftMargin(game().clientOrigin(), QSize(16, clientHeight));
-    EXPECT_EQ(countPixels(desktop().screenshot(), leftMargin, [](QRgb pixel) { return pixel != white; }), 0)
-        << "the ground beside the board is not white";
-
-    expectFixedSize(window, inside.size());
+    // The client area's size and ground are the MainWindow test's.
+    expectFixedSize(window, desktop().geometry(window).size());
     const QList<quint32> extents = desktop().numbers(window, QStringLiteral("_NET_FRAME_EXTENTS"));
     ASSERT_EQ(extents.size(), 4);
     EXPECT_TRUE(extents[0] > 0 && extents[1] > 0 && extents[3] > 0) << "no border all round";
@@ -184,7 +179,8 @@ TEST_F(WindowManager, framesTheMainWindowFixedWithTitleIconMinimiseAndCloseCentr
         << "the main window is marked as belonging to another, and task bars leave such windows out";
 }
 
-TEST_F(WindowManager, showsTheEndWindowAsItsBarePictureWithoutIconCentredOnTheMainWindow)
+// The whole game is played through the screen, each removal checked there (see playToTheEnd).
+TEST_F(WindowManager, aGamePlayedToItsEndShowsTheEndWindowAsItsBarePictureCentredOnTheMainWindowUntilAClick)
 {
     Board board;
     ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
@@ -192,15 +188,39 @@ TEST_F(WindowManager, showsTheEndWindowAsItsBarePictureWithoutIconCentredOnTheMa
     const std::optional<WindowId> end = desktop().waitForWindow(endWindowTitle, shortWait);
     ASSERT_TRUE(end) << "no end-of-game window; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
     expectPictureWindow(*end, QStringLiteral("Form2"), QSize(381, 241), QStringLiteral(":/pictures/end.png"));
+
+    desktop().click(desktop().geometry(*end).center());
+    EXPECT_TRUE(desktop().waitForNoWindow(endWindowTitle, shortWait)) << "the end window stayed after a click";
+    const BoardSeen last = game().waitForBoard(board, shortWait);
+    EXPECT_TRUE(last.matched) << "the board changed with the end window's closing\n" << last.explain(board);
 }
 
-TEST_F(WindowManager, showsTheAboutWindowAsItsBarePictureWithoutIconCentredOnTheMainWindow)
+// The click on the game is handled after the second about command, so once its mark shows,
+// that command has been handled too.
+TEST_F(WindowManager, showsTheAboutWindowOnceAsItsBarePictureBesideAPlayableGameUntilAClick)
 {
-    game().about();
+    Board dealt;
+    ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
+    game().choose(MenuCommand::About);
     const std::optional<WindowId> about = desktop().waitForWindow(aboutWindowTitle, shortWait);
     ASSERT_TRUE(about) << "no about window; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
     expectPictureWindow(*about, QStringLiteral("About MyApp"), QSize(363, 215),
                         QStringLiteral(":/pictures/credits.png"));
+
+    game().choose(MenuCommand::About);
+    const QRect window = desktop().geometry(*about);
+    const int clicked = firstPieceClearOf(dealt, window);
+    ASSERT_NE(clicked, 0) << "the about window hides the whole board";
+    game().clickCell(clicked);
+    EXPECT_TRUE(waitForHighlight(clicked)) << "the game beside the about window did not take a click";
+    EXPECT_EQ(desktop().visibleWindows(aboutWindowTitle).size(), 1);
+
+    desktop().activate(*about);
+    desktop().click(window.center());
+    EXPECT_TRUE(desktop().waitForNoWindow(aboutWindowTitle, shortWait)) << "the about window stayed after a click";
+    const Board marked = withMarked(dealt, groupAt(dealt, clicked));
+    const BoardSeen after = game().waitForBoard(marked, shortWait);
+    EXPECT_TRUE(after.matched) << "the game changed with the about window's closing\n" << after.explain(marked);
 }
 
 } // namespace

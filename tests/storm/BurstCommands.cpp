@@ -3,21 +3,6 @@
 
 namespace storm {
 
-// "&Game Menu" and "&Game Options" share their access key, so the keys open "&Help me !!"
-// and walk the menu bar to the left from there.
-QStringList menuKeys(Act command)
-{
-    switch (command) {
-    case Act::NewGame: return {"alt+h", "Left", "Left", "r"};
-    case Act::PieceOfTokay: return {"alt+h", "Left", "l", "p"};
-    case Act::Nightmare: return {"alt+h", "Left", "l", "n"};
-    case Act::SoundOn: return {"alt+h", "Left", "s", "m"};
-    case Act::SoundOff: return {"alt+h", "Left", "s", "k"};
-    case Act::About: return {"alt+h", "a"};
-    default: return {};
-    }
-}
-
 QStringList burstCommands(const std::vector<Action>& burst, const ScreenPlaces& places, QPoint pointer)
 {
     QStringList commands;
@@ -30,14 +15,14 @@ QStringList burstCommands(const std::vector<Action>& burst, const ScreenPlaces& 
             commands << "mousedown" << "1" << "mouseup" << "1";
     };
     for (const Action& action : burst) {
-        if (isMenuCommand(action.act)) {
-            commands << "key" << "--delay" << "0" << menuKeys(action.act);
+        if (action.act == Act::Command) {
+            commands << "key" << "--delay" << "0" << e2e::menuKeys(action.command);
             continue;
         }
         if (action.act == Act::PictureClick)
             clickAt(places.windowMiddle + action.point, 1);
         else
-            clickAt(places.clientOrigin + action.point, action.act == Act::CellDoubleClick ? 2 : 1);
+            clickAt(places.clientOrigin + action.point, action.act == Act::DoubleClick ? 2 : 1);
     }
     return commands;
 }

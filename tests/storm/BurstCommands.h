@@ -22,7 +22,4 @@ struct ScreenPlaces {
 // place; relative moves queue in order with the presses.
 QStringList burstCommands(const std::vector<Action>& burst, const ScreenPlaces& places, QPoint pointer);
 
-// The access keys of a menu command, as the player types them.
-QStringList menuKeys(Act command);
-
 } // namespace storm

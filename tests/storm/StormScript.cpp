@@ -2,13 +2,11 @@
 #include "StormScript.h"
 
 #include "BoardPicture.h"
-#include "GameUnderTest.h"
 #include "PiecePicture.h"
 
 #include <QRect>
 
 #include <algorithm>
-#include <array>
 
 namespace storm {
 
@@ -45,21 +43,6 @@ constexpr int pictureReachY = 80;
 
 } // namespace
 
-bool isMenuCommand(Act act)
-{
-    return act >= Act::NewGame;
-}
-
-const char* nameOf(Act act)
-{
-    constexpr std::array<const char*, actCount> names{
-        "cell clicks",      "cell double clicks", "margin clicks",   "panel clicks",
-        "picture clicks",   "new games",          "Piece of Tokay",  "Nightmare",
-        "Make me mad !!",   "Keep silent..",      "about",
-    };
-    return names[static_cast<std::size_t>(act)];
-}
-
 StormScript::StormScript(std::uint32_t seed) : moves(weights, seed) {}
 
 std::vector<Action> StormScript::nextBurst()
@@ -80,26 +63,30 @@ Action StormScript::nextAction()
         // Now and then the cell clicked last, as a player finishing a move does.
         const bool again = !lastCellPoint.isNull() && moves.below(5) == 0;
         lastCellPoint = again ? lastCellPoint : cellPoint(move.argument);
-        return {move.act == Act::ClickCell ? storm::Act::CellClick : storm::Act::CellDoubleClick, lastCellPoint};
+        return {move.act == Act::ClickCell ? storm::Act::Click : storm::Act::DoubleClick, lastCellPoint};
     }
     case Act::ClickBeside:
         if (move.argument < marginClicks) {
             // The white margins and the black frame around the cells, on all four sides.
             switch (moves.below(4)) {
-            case 0: return {storm::Act::MarginClick, pointIn(0, 0, boardLeft - 1, panelTop - 1)};
-            case 1: return {storm::Act::MarginClick, pointIn(boardLeft + boardSide, 0, e2e::clientWidth - 1, panelTop - 1)};
-            case 2: return {storm::Act::MarginClick, pointIn(0, 0, e2e::clientWidth - 1, boardTop - 1)};
-            default: return {storm::Act::MarginClick, pointIn(0, boardTop + boardSide, e2e::clientWidth - 1, panelTop - 1)};
+            case 0: return {storm::Act::Click, pointIn(0, 0, boardLeft - 1, panelTop - 1)};
+            case 1: return {storm::Act::Click, pointIn(boardLeft + boardSide, 0, e2e::clientWidth - 1, panelTop - 1)};
+            case 2: return {storm::Act::Click, pointIn(0, 0, e2e::clientWidth - 1, boardTop - 1)};
+            default: return {storm::Act::Click, pointIn(0, boardTop + boardSide, e2e::clientWidth - 1, panelTop - 1)};
             }
         }
         if (move.argument < marginClicks + panelClicks)
-            return {storm::Act::PanelClick, pointIn(0, panelTop, e2e::clientWidth - 1, e2e::clientHeight - 1)};
+            return {storm::Act::Click, pointIn(0, panelTop, e2e::clientWidth - 1, e2e::clientHeight - 1)};
         return {storm::Act::PictureClick,
                 QPoint(between(-pictureReachX, pictureReachX), between(-pictureReachY, pictureReachY))};
-    case Act::Level: return {move.argument == 1 ? storm::Act::PieceOfTokay : storm::Act::Nightmare, QPoint()};
-    case Act::Sound: return {move.argument == 1 ? storm::Act::SoundOn : storm::Act::SoundOff, QPoint()};
-    case Act::About: return {storm::Act::About, QPoint()};
-    default: return {storm::Act::NewGame, QPoint()}; // the only other act the weights give
+    case Act::Level:
+        return {storm::Act::Command, QPoint(),
+                move.argument == 1 ? e2e::MenuCommand::PieceOfTokay : e2e::MenuCommand::Nightmare};
+    case Act::Sound:
+        return {storm::Act::Command, QPoint(),
+                move.argument == 1 ? e2e::MenuCommand::SoundOn : e2e::MenuCommand::SoundOff};
+    case Act::About: return {storm::Act::Command, QPoint(), e2e::MenuCommand::About};
+    default: return {storm::Act::Command, QPoint(), e2e::MenuCommand::NewGame}; // the only other act the weights give
     }
 }
 

@@ -3,6 +3,8 @@
 // alone, never on what the game shows, so a seed replays them.
 #pragma once
 
+#include "GameUnderTest.h"
+
 #include "tests/support/MovePicker.h"
 
 #include <QPoint>
@@ -12,29 +14,15 @@
 
 namespace storm {
 
-enum class Act {
-    CellClick,
-    CellDoubleClick,
-    MarginClick,
-    PanelClick,
-    PictureClick,
-    NewGame,
-    PieceOfTokay,
-    Nightmare,
-    SoundOn,
-    SoundOff,
-    About,
-};
-inline constexpr int actCount = static_cast<int>(Act::About) + 1;
-
-bool isMenuCommand(Act act);
-const char* nameOf(Act act);
+enum class Act { Click, DoubleClick, PictureClick, Command };
 
 struct Action {
     Act act;
     // Clicks: the point in the main window's client area, or, for PictureClick, the offset
     // from the middle of the main window, where the picture windows come up.
     QPoint point;
+    // Commands: the one whose access keys are typed.
+    e2e::MenuCommand command = e2e::MenuCommand::NewGame;
 };
 
 class StormScript {

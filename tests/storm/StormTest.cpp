@@ -56,7 +56,6 @@ class EventStorm : public e2e::GameFixture {
 protected:
     QProcessEnvironment gameEnvironment() const override { return audio.environment(); }
 
-    bool gameIsRunning();
     // How the game ended, when it has.
     std::string describeEnd();
     bool soundWasPlayed() const { return audio.size() > 0; }
@@ -75,19 +74,12 @@ private:
     std::optional<QImage> stillScreen(Clock::time_point deadline);
     std::optional<QPoint> pointer();
     int openPopups();
-    std::optional<e2e::WindowId> windowUp(const QString& title);
     QString clickAway(e2e::WindowId window);
 
     QuietWindowManager windowManager;
     e2e::DiskAudio audio;
     std::optional<e2e::Board> previous;
 };
-
-// Looks without waiting for the end, so the harness still reports an end as a fault.
-bool EventStorm::gameIsRunning()
-{
-    return !game().hasEnded();
-}
 
 std::string EventStorm::describeEnd()
 {
@@ -145,14 +137,6 @@ int EventStorm::openPopups()
     return windows - 1;
 }
 
-std::optional<e2e::WindowId> EventStorm::windowUp(const QString& title)
-{
-    const QList<e2e::WindowId> windows = desktop().visibleWindows(title);
-    if (windows.isEmpty())
-        return std::nullopt;
-    return windows.first();
-}
-
 // A picture window stays open behind the main window once that is activated, and the about
 // window, smaller than the main window, is then hidden whole: it is brought to the front first.
 QString EventStorm::clickAway(e2e::WindowId window)
@@ -172,11 +156,11 @@ QString EventStorm::comeToRest(std::mt19937& answers)
 {
     const Clock::time_point deadline = Clock::now() + restTimeout;
     for (;;) {
-        if (!gameIsRunning())
+        if (game().hasEnded())
             return QStringLiteral("the game process has ended");
         if (!stillScreen(deadline))
             return QStringLiteral("the screen did not stand still within %1 s").arg(restTimeout.count() / 1000);
-        if (!gameIsRunning())
+        if (game().hasEnded())
             return QStringLiteral("the game process has ended");
         if (Clock::now() >= deadline)
             return QStringLiteral("no rest within %1 s; windows: %2")
@@ -188,10 +172,10 @@ QString EventStorm::comeToRest(std::mt19937& answers)
             const bool yes = std::bernoulli_distribution(0.5)(answers);
             if (!game().answerQuestion(e2e::restartQuestionTitle, yes ? "Return" : "Escape"))
                 return QStringLiteral("the level question did not go away when answered");
-        } else if (const auto end = windowUp(e2e::endWindowTitle)) {
+        } else if (const auto end = desktop().waitForWindow(e2e::endWindowTitle, {})) {
             if (const QString failure = clickAway(*end); !failure.isEmpty())
                 return failure;
-        } else if (const auto about = windowUp(e2e::aboutWindowTitle)) {
+        } else if (const auto about = desktop().waitForWindow(e2e::aboutWindowTitle, {})) {
             if (const QString failure = clickAway(*about); !failure.isEmpty())
                 return failure;
         } else if (openPopups() > 0) {
@@ -230,12 +214,7 @@ QString EventStorm::checkBoard()
     QString problems;
     for (const std::string& problem : gelumpa::model::illegalities(seen.board.kind, seen.board.highlighted))
         problems += QString::fromStdString(problem) + QLatin1Char('\n');
-    if (!seen.inexactCells.empty()) {
-        problems += QStringLiteral("cells not drawn exactly as their picture:");
-        for (const int cell : seen.inexactCells)
-            problems += QLatin1Char(' ') + QString::number(cell);
-        problems += QLatin1Char('\n');
-    }
+    problems += QString::fromStdString(seen.inexactReport());
     if (!problems.isEmpty())
         return QStringLiteral("illegal board:\n") + problems + QString::fromStdString(e2e::describe(seen.board));
     const auto pieces = [](const e2e::Board& board) {
@@ -273,7 +252,7 @@ TEST_F(EventStorm, burstsOfClicksAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBo
         const std::vector<Action> burst = script.nextBurst();
         ++bursts;
         for (const Action& action : burst)
-            sent += action.act == Act::CellDoubleClick ? 2 : 1;
+            sent += action.act == Act::DoubleClick ? 2 : 1;
         failure = sendBurst(burst, places);
         if (failure.isEmpty())
             failure = comeToRest(answers);
@@ -287,7 +266,7 @@ TEST_F(EventStorm, burstsOfClicksAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBo
             std::cout << "burst " << bursts << ": " << sent << " events sent, "
                       << since<std::chrono::seconds>(start).count() << " s" << std::endl;
     }
-    if (failure.isEmpty() && !gameIsRunning())
+    if (failure.isEmpty() && game().hasEnded())
         failure = QStringLiteral("the game ended after the last checkpoint");
     if (!failure.isEmpty())
         keepScreenshot(QStringLiteral("burst-%1").arg(bursts));
