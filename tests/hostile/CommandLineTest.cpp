@@ -112,8 +112,7 @@ TEST(QtOptions, theGameOpensItsWindowOnTheDisplayNamedOnTheCommandLine)
                        {QStringLiteral("--platform"), QStringLiteral("xcb"), QStringLiteral("-display"),
                         desktop.displayName()});
     ASSERT_NO_THROW(game.waitForMainWindow());
-    game.exitCommand();
-    ASSERT_NO_FATAL_FAILURE(confirmExitWithStatusZero(game, desktop));
+    ASSERT_NO_FATAL_FAILURE(leaveWithStatusZero(game, desktop));
 }
 
 } // namespace

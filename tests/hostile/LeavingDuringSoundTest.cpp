@@ -3,10 +3,10 @@
 #include "DiskAudio.h"
 #include "ExpectedPlay.h"
 #include "GameFixture.h"
+#include "HostileSupport.h"
 #include "PiecePicture.h"
 #include "Waiting.h"
 
-#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +14,6 @@
 namespace e2e {
 namespace {
 
-constexpr std::chrono::milliseconds exitDeadline{10000};
 // More than the window manager's title bar and border, around a window's inside.
 constexpr int titleBarRoom = 32;
 
@@ -88,8 +87,7 @@ protected:
         const Board shown = game().currentBoard().board;
         for (const int member : seen)
             EXPECT_TRUE(shown.highlighted[member]) << "the click on cell " << cell << " was lost\n" << describe(shown);
-        ASSERT_TRUE(game().answerQuestion(exitQuestionTitle, QStringLiteral("Return")))
-            << "no exit question; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
+        ASSERT_NO_FATAL_FAILURE(confirmExit(game(), desktop()));
     }
 
     // A click on the title bar's close button, at once after the click on the cell.
@@ -112,11 +110,7 @@ protected:
 
     void expectCleanExit()
     {
-        const bool ended = game().waitForExit(exitDeadline);
-        ASSERT_TRUE(ended) << "the game is still running; windows: "
-                           << desktop().visibleWindowTitles().join(' ').toStdString();
-        EXPECT_TRUE(game().exitedNormally()) << "the game crashed on the way out";
-        EXPECT_EQ(game().exitCode(), 0);
+        ASSERT_NO_FATAL_FAILURE(expectExitWithStatusZero(game(), desktop()));
         for (const QString& title : {mainWindowTitle, endWindowTitle, aboutWindowTitle, exitQuestionTitle})
             EXPECT_TRUE(desktop().visibleWindows(title).isEmpty()) << "a window is left: " << title.toStdString();
     }

@@ -88,8 +88,7 @@ protected:
         EXPECT_GT(ground, panel.width() * panel.height() / 2) << "the panel's black ground is not drawn";
         EXPECT_GT(written, 0) << "nothing is written on the panel";
 
-        game().exitCommand();
-        ASSERT_NO_FATAL_FAILURE(confirmExitWithStatusZero(game(), desktop()));
+        ASSERT_NO_FATAL_FAILURE(leaveWithStatusZero(game(), desktop()));
     }
 
     QTemporaryDir fontRoot;

@@ -13,45 +13,36 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
+#include <string>
 
 namespace e2e {
 namespace {
 
-// A click's highlight must show this soon, screenshot included, or a sound call kept the
-// window waiting.
-constexpr std::chrono::milliseconds highlightDeadline{2000};
-
 // Protects play without a sound device: the rules as always, the window never kept waiting.
 class NoAudioDevice : public GameFixture {
 protected:
-    // Marks and removes the largest group again and again, up to `removals` times or until
-    // no move is left, checking the board after every click and each highlight's deadline.
-    void playMeasured(Board& board, int removals)
+    // A new game whose largest group is marked and removed again and again, up to `removals`
+    // times or until the game ends, checking each highlight's deadline and the board after
+    // every removal; then the end window if the game ended, and the way out.
+    void playAndLeave(int removals)
     {
+        Board board;
+        ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
         for (int removal = 1; removal <= removals && hasMoveLeft(board); ++removal) {
+            SCOPED_TRACE("removal " + std::to_string(removal));
             const std::vector<int> group = largestGroup(board);
-            game().clickCell(group.front());
-            const Board marked = withMarked(board, group);
-            ASSERT_TRUE(waitUntil(highlightDeadline, [&] { return game().currentBoard().board == marked; }))
-                << "removal " << removal << ": the group at cell " << group.front() << " was not shown marked within "
-                << highlightDeadline.count() << " ms\n"
-                << game().currentBoard().explain(marked);
+            ASSERT_NO_FATAL_FAILURE(markPromptly(game(), board, group.front()));
             game().clickCell(group.back());
             board = afterRemoving(board, group);
-            if (!hasMoveLeft(board))
-                return;
+            if (!hasMoveLeft(board)) {
+                ASSERT_TRUE(desktop().waitForWindow(endWindowTitle, shortWait)) << "no end-of-game window";
+                break;
+            }
             const BoardSeen settled = game().waitForBoard(board, shortWait);
-            ASSERT_TRUE(settled.matched) << "removal " << removal << " did not settle the board\n"
-                                         << settled.explain(board);
+            ASSERT_TRUE(settled.matched) << "the board did not settle\n" << settled.explain(board);
         }
-    }
-
-    void exitWithStatusZero()
-    {
-        game().exitCommand();
-        ASSERT_NO_FATAL_FAILURE(confirmExitWithStatusZero(game(), desktop()));
+        ASSERT_NO_FATAL_FAILURE(leaveWithStatusZero(game(), desktop()));
     }
 };
 
@@ -123,28 +114,17 @@ private:
 
 TEST_F(UnknownAudioDriver, aDriverThatDoesNotExistLeavesTheGameSilentAndPlayingAsAlways)
 {
-    Board board;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
-    ASSERT_NO_FATAL_FAILURE(playMeasured(board, 4));
-    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+    playAndLeave(4);
 }
 
 TEST_F(NoSoundServerNorCard, aWholeGameIsPlayedToItsEndWithoutWaitingForASoundDevice)
 {
-    Board board;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
-    ASSERT_NO_FATAL_FAILURE(playMeasured(board, cellCount));
-    ASSERT_FALSE(hasMoveLeft(board)) << describe(board);
-    ASSERT_TRUE(desktop().waitForWindow(endWindowTitle, shortWait)) << "no end-of-game window";
-    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+    playAndLeave(cellCount);
 }
 
 TEST_F(UnansweringSoundServer, clicksAreShownAtOnceAndTheGameEndsWhileTheSoundWaitsForTheServer)
 {
-    Board board;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(board));
-    ASSERT_NO_FATAL_FAILURE(playMeasured(board, 3));
-    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+    playAndLeave(3);
 }
 
 } // namespace

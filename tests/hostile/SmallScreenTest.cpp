@@ -119,12 +119,6 @@ protected:
         })) << "the second click on cell " << clicked << " did not remove the group\n" << describe(seen);
     }
 
-    void exitWithStatusZero()
-    {
-        game->exitCommand();
-        ASSERT_NO_FATAL_FAILURE(confirmExitWithStatusZero(*game, *desktop));
-    }
-
     std::unique_ptr<VirtualDesktop> desktop;
     std::unique_ptr<GameUnderTest> game;
     QRect place;
@@ -137,7 +131,7 @@ TEST_P(SmallScreen, theVisibleCellsArePlayedTheWindowStaysWithinReachAndTheExitC
     ASSERT_NO_FATAL_FAILURE(playTheVisibleCells());
     keepScreenshot(desktop->lastScreenshot(), QStringLiteral("%1x%2").arg(GetParam().width()).arg(GetParam().height()));
     ASSERT_NO_FATAL_FAILURE(expectWholeWindowWithinReach());
-    ASSERT_NO_FATAL_FAILURE(exitWithStatusZero());
+    ASSERT_NO_FATAL_FAILURE(leaveWithStatusZero(*game, *desktop));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SmallScreen, ::testing::Values(QSize(320, 240), QSize(400, 400)),
