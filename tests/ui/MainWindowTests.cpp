@@ -33,9 +33,9 @@ private slots:
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
-        const QImage client = grabClient(*mainWindow);
-        for (int i = 1; i <= cellCount; ++i)
-            QCOMPARE(lookOf(client, i), (CellLook{1, false}));
+        e2e::Board design;
+        design.kind.fill(1);
+        QCOMPARE(boardMismatch(*mainWindow, design), QString());
         QCOMPARE(caption(StatusLabel::Score), QStringLiteral("000"));
         QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral("000"));
         QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
@@ -88,23 +88,18 @@ private slots:
 
     // What a deal, a mark and a removal do to the board the rules tests prove; here the cells
     // must show it and the labels read it.
-    void aNewGameIsShownCellByCellWithTheCountersAtZero()
+    void aNewGameShowsItsCellsWithTheCountersAtZeroAndClicksMarkAGroupInBlueThenRemoveAndScoreIt()
     {
         item("newGameItem").trigger();
         QCOMPARE(boardMismatch(*mainWindow), QString());
         QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
         QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" 0"));
-    }
 
-    void clicksMarkAGroupInBlueThenRemoveAndScoreIt()
-    {
-        item("newGameItem").trigger();
         const int cell = removableCell(state());
         clickCell(*mainWindow, cell);
         const int size = state().selectionCount;
         QVERIFY(size >= 2);
         QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
-        QVERIFY(lookOf(grabClient(*mainWindow), cell).highlighted);
         QCOMPARE(boardMismatch(*mainWindow), QString());
 
         clickCell(*mainWindow, cell);
@@ -149,7 +144,6 @@ private slots:
         QVERIFY(!item("pieceOfTokayItem").isChecked() && item("nightmareItem").isChecked());
         QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Nightmare"));
         QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
-        QCOMPARE(state().level, Level::Nightmare);
         QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 
@@ -157,12 +151,10 @@ private slots:
     {
         item("soundOffItem").trigger();
         QVERIFY(!item("soundOnItem").isChecked() && item("soundOffItem").isChecked());
-        QVERIFY(!state().soundOn);
         item("soundOffItem").trigger();
         QVERIFY(!item("soundOnItem").isChecked() && item("soundOffItem").isChecked());
         item("soundOnItem").trigger();
         QVERIFY(item("soundOnItem").isChecked() && !item("soundOffItem").isChecked());
-        QVERIFY(state().soundOn);
     }
 
     void theExitQuestionCancelledKeepsTheGameConfirmedEndsTheProgram()

@@ -1,8 +1,6 @@
 // The ui tests' helpers.
 #include "UiTestSupport.h"
 
-#include <array>
-
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -14,17 +12,6 @@
 namespace gelumpa::test {
 
 namespace {
-constexpr QPoint boardOrigin(24, 16);
-
-struct BallColour {
-    QRgb rgb;
-    int kind;
-};
-constexpr std::array ballColours{
-    BallColour{qRgb(220, 174, 80), 1}, BallColour{qRgb(0, 255, 0), 2},     BallColour{qRgb(255, 0, 0), 3},
-    BallColour{qRgb(140, 242, 237), 4}, BallColour{qRgb(0, 255, 255), 4}, BallColour{qRgb(255, 0, 255), 5},
-};
-
 QPoint cellCentre(int cell)
 {
     return BoardView::cellRect(cell).center();
@@ -36,35 +23,24 @@ QImage grabClient(const MainWindow& mainWindow)
     return mainWindow.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-CellLook lookOf(const QImage& client, int cell)
+QString boardMismatch(const MainWindow& mainWindow, std::optional<e2e::Board> expected)
 {
-    const QPoint corner = boardOrigin + BoardView::cellRect(cell).topLeft();
-    const QRgb ball = client.pixel(corner + QPoint(16, 20));
-    const QRgb ground = client.pixel(corner);
-    CellLook look;
-    look.highlighted = ground == qRgb(0, 0, 255);
-    for (const auto& colour : ballColours)
-        if (colour.rgb == ball)
-            look.kind = colour.kind;
-    return look;
-}
-
-QString boardMismatch(const MainWindow& mainWindow)
-{
-    const GameState& state = mainWindow.game().gameState();
-    const QImage client = grabClient(mainWindow);
-    for (int i = 1; i <= cellCount; ++i) {
-        const CellLook expected{state.kind(i), state.marked(i) != 0};
-        const CellLook shown = lookOf(client, i);
-        if (!(shown == expected))
-            return QStringLiteral("cell %1 shows kind %2%3, state has kind %4%5")
-                .arg(i)
-                .arg(shown.kind)
-                .arg(shown.highlighted ? " highlighted" : "")
-                .arg(expected.kind)
-                .arg(expected.highlighted ? " marked" : "");
+    if (!expected) {
+        const GameState& state = mainWindow.game().gameState();
+        expected.emplace();
+        for (int i = 1; i <= cellCount; ++i) {
+            expected->kind[static_cast<std::size_t>(i)] = state.kind(i);
+            expected->highlighted[static_cast<std::size_t>(i)] = state.marked(i) != 0;
+        }
     }
-    return {};
+    const QImage client = grabClient(mainWindow);
+    const std::vector<int> wrong = e2e::cellsNotDrawnExactly(client, {}, *expected);
+    if (wrong.empty())
+        return {};
+    const std::string shown = e2e::describe(e2e::readBoard(client, {}));
+    return QStringLiteral("cell %1 is not drawn as expected; expected, then shown:\n%2\n%3")
+        .arg(wrong.front())
+        .arg(QString::fromStdString(e2e::describe(*expected)), QString::fromStdString(shown));
 }
 
 void clickCell(MainWindow& mainWindow, int cell)
@@ -81,14 +57,6 @@ void postClick(MainWindow& mainWindow, int cell)
         QCoreApplication::postEvent(
             board, new QMouseEvent(type, at, global, Qt::LeftButton,
                                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
-}
-
-bool sameBoard(const GameState& a, const GameState& b)
-{
-    for (int i = 1; i <= cellCount; ++i)
-        if (a.kind(i) != b.kind(i) || a.marked(i) != b.marked(i))
-            return false;
-    return true;
 }
 
 int removableCell(const GameState& state) { return model::removableCell(model::kindsOf(state)); }

@@ -1,9 +1,10 @@
-// Helpers of the ui tests: reading cells from a grab, clicking cells now or later,
+// Helpers of the ui tests: checking the cells in a grab, clicking cells now or later,
 // answering message boxes, playing a game through and finding the picture windows.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include <QImage>
 #include <QList>
@@ -13,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "tests/e2e/BoardPicture.h"
 #include "ui/MainWindow.h"
 
 namespace gelumpa::test {
@@ -29,25 +31,15 @@ protected:
     int exits = 0;
 };
 
-// What a cell shows, told from its pixels: kind 0 is an empty (white) cell.
-struct CellLook {
-    int kind = 0;
-    bool highlighted = false;
-    friend bool operator==(const CellLook&, const CellLook&) = default;
-};
-
 // The client area of the main window, as drawn, at the screen's ratio.
 QImage grabClient(const MainWindow& mainWindow);
-// Read at ratio 1: the ball colour near the cell's centre, the background at its corner.
-CellLook lookOf(const QImage& client, int cell);
-// Empty when every cell shows what the game state says, else the first difference.
-QString boardMismatch(const MainWindow& mainWindow);
+// At ratio 1, by the end-to-end tests' board decoder: empty when every cell is drawn exactly
+// as the board says (by default, as the game state says), else the first cell that is not.
+QString boardMismatch(const MainWindow& mainWindow, std::optional<e2e::Board> expected = std::nullopt);
 
 void clickCell(MainWindow& mainWindow, int cell);
 // Queues a press and a release on the cell, handled at the next event processing.
 void postClick(MainWindow& mainWindow, int cell);
-
-bool sameBoard(const GameState& a, const GameState& b);
 
 // A cell that has a side neighbour of its own kind (a removable group), or 0.
 int removableCell(const GameState& state);
