@@ -52,22 +52,14 @@ std::vector<Chunk> pngChunks(const QByteArray& png)
     return chunks;
 }
 
-PngHeader pngHeader(const QByteArray& png)
-{
-    const std::vector<Chunk> chunks = pngChunks(png);
-    if (chunks.empty() || chunks.front().id != "IHDR")
-        return {0, 0, 0, -1};
-    const qsizetype at = chunks.front().bodyOffset;
-    return {be32(png, at), be32(png, at + 4), static_cast<std::uint8_t>(png[at + 8]),
-            static_cast<std::uint8_t>(png[at + 9])};
-}
-
 bool isPlainRgbPng(const QString& path, std::uint32_t width, std::uint32_t height)
 {
     const QByteArray png = readAll(path);
-    const PngHeader header = pngHeader(png);
     const std::vector<Chunk> chunks = pngChunks(png);
-    return header.width == width && header.height == height && header.bitDepth == 8 && header.colourType == 2
+    if (chunks.empty() || chunks.front().id != "IHDR")
+        return false;
+    const qsizetype at = chunks.front().bodyOffset;
+    return be32(png, at) == width && be32(png, at + 4) == height && png[at + 8] == 8 && png[at + 9] == 2
         && std::none_of(chunks.begin(), chunks.end(), [](const Chunk& chunk) { return chunk.id == "tRNS"; });
 }
 

@@ -24,14 +24,7 @@ struct Chunk {
 // The chunks of a PNG file, in order; empty if the signature is wrong.
 std::vector<Chunk> pngChunks(const QByteArray& png);
 
-struct PngHeader {
-    std::uint32_t width;
-    std::uint32_t height;
-    int bitDepth;
-    int colourType; // 2: RGB, 6: RGBA, 3: palette
-};
-PngHeader pngHeader(const QByteArray& png);
-// Whether the PNG at path is this size in 8-bit RGB, with no transparency chunk.
+// Whether the PNG at path is this size in 8-bit RGB (colour type 2), with no transparency chunk.
 bool isPlainRgbPng(const QString& path, std::uint32_t width, std::uint32_t height);
 
 // The chunks inside the RIFF WAVE form, as far as the size in the RIFF header reaches.
