@@ -5,6 +5,8 @@
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
+#include "XcbOwned.h"
+
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -34,16 +36,8 @@ constexpr int cellCount = 100;
 constexpr int ballX = 16;
 constexpr int ballY = 20;
 
-struct Disconnect {
-    void operator()(xcb_connection_t* connection) const { xcb_disconnect(connection); }
-};
-using Connection = std::unique_ptr<xcb_connection_t, Disconnect>;
-
-struct Free {
-    void operator()(void* block) const { std::free(block); }
-};
-template <typename T>
-using Owned = std::unique_ptr<T, Free>;
+using bench::Connection;
+using bench::Owned;
 
 struct Rgb {
     std::uint8_t red, green, blue;

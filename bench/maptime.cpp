@@ -4,6 +4,8 @@
 // figures carry no polling delay.
 #include <xcb/xcb.h>
 
+#include "XcbOwned.h"
+
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -25,17 +27,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto deadline = std::chrono::seconds(30);
 
-struct Disconnect {
-    void operator()(xcb_connection_t* connection) const { xcb_disconnect(connection); }
-};
-using Connection = std::unique_ptr<xcb_connection_t, Disconnect>;
-
-// Replies, events and errors from xcb are malloc'ed and handed over to the caller.
-struct Free {
-    void operator()(void* block) const { std::free(block); }
-};
-template <typename T>
-using Owned = std::unique_ptr<T, Free>;
+using bench::Connection;
+using bench::Owned;
 
 struct Atoms {
     xcb_atom_t netWmName;
