@@ -1,7 +1,7 @@
 // The ten piece pictures, pixel by pixel: the board shows nothing else, and the end-to-end tests
 // tell the kinds apart by these exact colours, from the one drawing of a piece they share.
 #include "FileChunks.h"
-#include "tests/e2e/PiecePicture.h"
+#include "tests/support/PiecePicture.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 // The harness's own watch over the game: an end nobody waited for is a failure of the test,
 // with what the sanitizers wrote about it when the game is built with them.
-#include "GameFixture.h"
-#include "Waiting.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/Waiting.h"
 
 #include <gtest/gtest-spi.h>
 

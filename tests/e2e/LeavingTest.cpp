@@ -1,8 +1,8 @@
 // Leaving the game: the exit question, and closing the main window by the window manager
 // while the end window is open (with the about window open, the hostile tests close it while
 // its tune plays).
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
 
 namespace e2e {
 namespace {

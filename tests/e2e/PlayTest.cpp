@@ -1,6 +1,6 @@
 // Moves as the player makes them: the group a click marks and the mark moving.
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
 
 namespace e2e {
 namespace {

@@ -1,8 +1,8 @@
 // What the player hears, captured by SDL's disk audio driver in place of a sound card.
-#include "DiskAudio.h"
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
-#include "Waiting.h"
+#include "tests/support/DiskAudio.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/Waiting.h"
 
 #include <chrono>
 

@@ -1,8 +1,8 @@
 // The game at a terminal: asked for its usage or its version, handed what it does not know or
 // Qt's own options, and started where there is no display at all.
-#include "GameUnderTest.h"
+#include "tests/support/GameUnderTest.h"
 #include "HostileSupport.h"
-#include "VirtualDesktop.h"
+#include "tests/support/VirtualDesktop.h"
 
 #include <QDir>
 #include <QFileInfo>

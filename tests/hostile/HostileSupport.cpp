@@ -1,7 +1,7 @@
 // The game process seen through /proc and its capture files; see HostileSupport.h.
 #include "HostileSupport.h"
 
-#include "ExpectedPlay.h"
+#include "tests/support/ExpectedPlay.h"
 
 #include <QFile>
 #include <QProcess>

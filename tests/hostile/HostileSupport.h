@@ -4,9 +4,9 @@
 // terminal, to its end, where it has no display.
 #pragma once
 
-#include "GameUnderTest.h"
-#include "VirtualDesktop.h"
-#include "Waiting.h"
+#include "tests/support/GameUnderTest.h"
+#include "tests/support/VirtualDesktop.h"
+#include "tests/support/Waiting.h"
 
 #include <QByteArray>
 #include <QProcessEnvironment>

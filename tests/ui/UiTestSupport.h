@@ -14,7 +14,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "tests/e2e/BoardPicture.h"
+#include "tests/support/BoardPicture.h"
 #include "ui/MainWindow.h"
 
 namespace gelumpa::test {

@@ -1,9 +1,9 @@
 // Driving and watching the real game; see GameUnderTest.h.
-#include "GameUnderTest.h"
+#include "tests/support/GameUnderTest.h"
 
-#include "ExpectedPlay.h"
-#include "PiecePicture.h"
-#include "Waiting.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/PiecePicture.h"
+#include "tests/support/Waiting.h"
 
 #include <optional>
 #include <stdexcept>

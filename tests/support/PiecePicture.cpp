@@ -1,5 +1,5 @@
 // The drawing every piece picture shares: a flat ball with a white shine on a square ground.
-#include "PiecePicture.h"
+#include "tests/support/PiecePicture.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 // The shared set-up of the end-to-end tests; see GameFixture.h.
-#include "GameFixture.h"
+#include "tests/support/GameFixture.h"
 
-#include "ExpectedPlay.h"
-#include "PiecePicture.h"
-#include "Waiting.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/PiecePicture.h"
+#include "tests/support/Waiting.h"
 
 #include <QDir>
 

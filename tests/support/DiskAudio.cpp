@@ -1,5 +1,5 @@
 // Reading SDL's disk audio capture; see DiskAudio.h.
-#include "DiskAudio.h"
+#include "tests/support/DiskAudio.h"
 
 #include <QFile>
 #include <QFileInfo>

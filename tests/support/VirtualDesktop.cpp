@@ -1,7 +1,7 @@
 // Xvfb, openbox and the X tools for one test; see VirtualDesktop.h.
-#include "VirtualDesktop.h"
+#include "tests/support/VirtualDesktop.h"
 
-#include "Waiting.h"
+#include "tests/support/Waiting.h"
 
 #include <QRegularExpression>
 

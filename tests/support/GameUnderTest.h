@@ -2,9 +2,9 @@
 // window found on screen, cells clicked, menu commands typed through the access keys.
 #pragma once
 
-#include "BoardPicture.h"
-#include "GameProcess.h"
-#include "VirtualDesktop.h"
+#include "tests/support/BoardPicture.h"
+#include "tests/support/GameProcess.h"
+#include "tests/support/VirtualDesktop.h"
 
 #include <QProcessEnvironment>
 

@@ -1,4 +1,4 @@
-// Runs the end-to-end tests; the Qt core application lets QProcess watch the children.
+// Runs the tests of the real binary; the Qt core application lets QProcess watch the children.
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>

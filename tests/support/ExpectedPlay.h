@@ -2,7 +2,7 @@
 // shares: which group a click marks, how the board settles after a removal, whether a move is left.
 #pragma once
 
-#include "BoardPicture.h"
+#include "tests/support/BoardPicture.h"
 
 #include "tests/support/BoardModel.h"
 

@@ -1,5 +1,5 @@
 // The expected outcome of clicks on a decoded board; see ExpectedPlay.h.
-#include "ExpectedPlay.h"
+#include "tests/support/ExpectedPlay.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Starting, ending and watching a program of the game; see GameProcess.h.
-#include "GameProcess.h"
+#include "tests/support/GameProcess.h"
 
-#include "VirtualDesktop.h"
+#include "tests/support/VirtualDesktop.h"
 
 #include <QDir>
 #include <QFile>

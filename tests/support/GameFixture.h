@@ -2,8 +2,8 @@
 // and the screenshots of a failing test kept for a human to look at.
 #pragma once
 
-#include "GameUnderTest.h"
-#include "VirtualDesktop.h"
+#include "tests/support/GameUnderTest.h"
+#include "tests/support/VirtualDesktop.h"
 
 #include <gtest/gtest.h>
 

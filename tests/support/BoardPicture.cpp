@@ -1,7 +1,7 @@
 // Reading the board from a screenshot; see BoardPicture.h.
-#include "BoardPicture.h"
+#include "tests/support/BoardPicture.h"
 
-#include "PiecePicture.h"
+#include "tests/support/PiecePicture.h"
 
 namespace e2e {
 
