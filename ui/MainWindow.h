@@ -27,7 +27,6 @@ public:
 
     BoardView& board() { return *boardView; }
     const BoardView& board() const { return *boardView; }
-    const PieceStores& pieces() const { return stores; }
     const QLabel& label(StatusLabel label) const { return panel->label(label); }
     QAction& menuItem(MenuItem item) { return *checkedItems[static_cast<std::size_t>(item)]; }
     const QAction& menuItem(MenuItem item) const { return *checkedItems[static_cast<std::size_t>(item)]; }

@@ -72,11 +72,11 @@ std::vector<int> cellsNotDrawnExactly(const QImage& screen, QPoint clientOrigin,
     std::vector<int> wrong;
     for (int cell = 1; cell <= cellCount; ++cell) {
         const QPoint corner = clientOrigin + cellCorner(cell);
-        bool exact = board.kind[cell] != unrecognised;
+        const int kind = board.kind[cell];
+        bool exact = kind >= emptyCell && !cellPicture(kind, board.highlighted[cell]).isNull();
         for (int y = 0; exact && y < pieceSize; ++y)
             for (int x = 0; exact && x < pieceSize; ++x)
-                exact = screen.pixel(corner + QPoint(x, y)) ==
-                        expectedPixel(board.kind[cell], board.highlighted[cell], x, y);
+                exact = screen.pixel(corner + QPoint(x, y)) == cellPicture(kind, board.highlighted[cell]).pixel(x, y);
         if (!exact)
             wrong.push_back(cell);
     }

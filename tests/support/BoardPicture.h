@@ -28,7 +28,8 @@ QPoint cellCorner(int cell);
 
 // Decodes every cell of the board shown with the client area's corner at clientOrigin.
 Board readBoard(const QImage& screen, QPoint clientOrigin);
-// Cells whose 32 x 32 pixels are not exactly the picture the board says they show.
+// Cells whose 32 x 32 pixels are not exactly the embedded picture the board says they show;
+// the program linking this needs the game's resources (gelumpa_assets).
 std::vector<int> cellsNotDrawnExactly(const QImage& screen, QPoint clientOrigin, const Board& board);
 
 // Where the client area's top left corner lies on a screen that shows the main window somewhere

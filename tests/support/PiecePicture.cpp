@@ -1,5 +1,7 @@
-// The drawing every piece picture shares: a flat ball with a white shine on a square ground.
+// The colours of the five kinds and the embedded piece pictures; see PiecePicture.h.
 #include "tests/support/PiecePicture.h"
+
+#include <QString>
 
 #include <array>
 
@@ -7,34 +9,25 @@ namespace e2e {
 
 namespace {
 
-struct Span {
-    int first;
-    int last;
-    bool contains(int x) const { return first <= x && x <= last; }
-};
-
-constexpr Span none{1, 0};
-
-constexpr std::array<Span, pieceSize> ballRows{{
-    none,     {13, 19}, {10, 22}, {9, 23},  {7, 25},  {6, 26},  {5, 27},  {5, 27},
-    {4, 28},  {3, 29},  {3, 29},  {3, 29},  {2, 30},  {2, 30},  {2, 30},  {2, 30},
-    {2, 30},  {2, 30},  {2, 30},  {2, 30},  {3, 29},  {3, 29},  {3, 29},  {4, 28},
-    {5, 27},  {5, 27},  {6, 26},  {7, 25},  {9, 23},  {10, 22}, {13, 19}, none,
-}};
-
-constexpr std::array<Span, pieceSize> shineRows{{
-    none, none,   none,    none,   none,   none,   {8, 9}, {7, 10},
-    {7, 10}, {6, 8}, {6, 7}, {5, 6}, {5, 5}, {5, 5}, none, none,
-    none, none,   none,    none,   none,   none,   none,   none,
-    none, none,   none,    none,   none,   none,   none,   none,
-}};
-
 constexpr QRgb tan = 0xffdcae50;
 constexpr QRgb green = 0xff00ff00;
 constexpr QRgb red = 0xffff0000;
 constexpr QRgb paleCyan = 0xff8cf2ed;
 constexpr QRgb cyan = 0xff00ffff;
 constexpr QRgb magenta = 0xffff00ff;
+
+constexpr int kinds = 5;
+
+QImage loadPicture(int kind, bool highlighted)
+{
+    if (kind == emptyCell) {
+        QImage empty(pieceSize, pieceSize, QImage::Format_RGB32);
+        empty.fill(white);
+        return empty;
+    }
+    const QString path = QStringLiteral(":/pieces/%1-%2.png").arg(highlighted ? "highlighted" : "normal").arg(kind);
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
 
 } // namespace
 
@@ -50,15 +43,6 @@ QRgb ballColour(int kind, bool highlighted)
     }
 }
 
-QRgb expectedPixel(int kind, bool highlighted, int x, int y)
-{
-    if (kind == emptyCell || shineRows[static_cast<std::size_t>(y)].contains(x))
-        return white;
-    if (ballRows[static_cast<std::size_t>(y)].contains(x))
-        return ballColour(kind, highlighted);
-    return highlighted ? highlightBlue : white;
-}
-
 int kindOfBall(QRgb colour)
 {
     switch (colour | 0xff000000) {
@@ -71,6 +55,19 @@ int kindOfBall(QRgb colour)
     case white: return emptyCell;
     default: return unrecognised;
     }
+}
+
+const QImage& cellPicture(int kind, bool highlighted)
+{
+    // Loaded once: the screen tests compare every cell of every screenshot with these.
+    static const std::array<std::array<QImage, kinds + 1>, 2> pictures = [] {
+        std::array<std::array<QImage, kinds + 1>, 2> loaded;
+        for (int look = 0; look < 2; ++look)
+            for (int each = 0; each <= kinds; ++each)
+                loaded[static_cast<std::size_t>(look)][static_cast<std::size_t>(each)] = loadPicture(each, look == 1);
+        return loaded;
+    }();
+    return pictures[highlighted ? 1 : 0][static_cast<std::size_t>(kind)];
 }
 
 } // namespace e2e

@@ -1,7 +1,8 @@
-// What a board cell looks like pixel by pixel: the piece pictures as the player sees them,
-// and the kind a ball's colour stands for.
+// What a board cell looks like: the colour of each kind's ball, by which a screenshot's cells
+// are told apart, and the piece pictures the game embeds, which a cell must show exactly.
 #pragma once
 
+#include <QImage>
 #include <QRgb>
 
 namespace e2e {
@@ -20,9 +21,10 @@ inline constexpr int ballSampleX = 16;
 inline constexpr int ballSampleY = 20;
 
 QRgb ballColour(int kind, bool highlighted);
-// The pixel at (x, y) of a cell showing `kind` (0: an empty cell) in its normal or highlighted look.
-QRgb expectedPixel(int kind, bool highlighted, int x, int y);
 // The kind whose ball has this colour, in either look; emptyCell for white, else unrecognised.
 int kindOfBall(QRgb colour);
+// The embedded picture of `kind` in its normal or highlighted look, in RGB32; for an empty
+// cell (kind 0), plain white. Null when the program's resources are not linked in.
+const QImage& cellPicture(int kind, bool highlighted);
 
 } // namespace e2e

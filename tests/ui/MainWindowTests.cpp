@@ -48,22 +48,6 @@ private slots:
         QCOMPARE(mainWindow->findChild<QLabel*>(QStringLiteral("signature"))->pos(), QPoint(216, 8));
     }
 
-    void everyStoreEntryIsOneLastingPictureOfItsOwnKindAndLook()
-    {
-        for (const PieceLook look : {PieceLook::Normal, PieceLook::Highlighted}) {
-            const bool highlighted = look == PieceLook::Highlighted;
-            for (int kind = 1; kind <= 5; ++kind) {
-                const PiecePicture& entry = mainWindow->pieces().entry(kind, look);
-                // Cells keep pointing at the entries, so asking again must give the same one.
-                QCOMPARE(&mainWindow->pieces().entry(kind, look), &entry);
-                const QString file = QStringLiteral(":/pieces/%1-%2.png").arg(highlighted ? "highlighted" : "normal").arg(kind);
-                QCOMPARE(entry.pixmap.toImage().convertToFormat(QImage::Format_RGB32),
-                         QImage(file).convertToFormat(QImage::Format_RGB32));
-                QCOMPARE(entry.background, highlighted ? QColor(0, 0, 255) : QColor(255, 255, 255));
-            }
-        }
-    }
-
     void theMenuBarHoldsTheDesignTree()
     {
         const auto captions = [](const QList<QAction*>& actions) {
