@@ -12,7 +12,7 @@ namespace {
 
 // Protects the verdict on a game that dies under a test: without it a crash in the middle of
 // a test that waits for nothing more would pass unnoticed. That an end the test waits for is
-// no fault, every test that leaves the game proves (the Leaving group first).
+// no fault, every test that leaves the game proves (the hostile tests' LeavingDuringSound first).
 class Harness : public GameFixture {};
 
 TEST_F(Harness, aGameThatDiesWhileTheTestExpectsItToRunFailsTheTestWithTheSanitizersReport)
