@@ -1,6 +1,7 @@
 // An audio device that fails while the game runs: SDL's disk driver writing through a link
 // that the test points at a file, then at /dev/full (a failed write loses the device), then
 // at a file again.
+#include "tests/support/DiskAudio.h"
 #include "tests/support/ExpectedPlay.h"
 #include "tests/support/GameFixture.h"
 #include "HostileSupport.h"

@@ -2,12 +2,15 @@
 // that the driver opens anew (emptied) with every device open and fills in real time.
 #pragma once
 
-#include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
 
 namespace e2e {
+
+// Anything but silence in a raw capture file: silence is one byte value throughout (0x80 for
+// unsigned 8-bit samples, 0 for signed and float ones), whatever format the device was opened with.
+bool fileHoldsSound(const QString& path);
 
 class DiskAudio {
 public:
@@ -15,17 +18,9 @@ public:
 
     // SDL_AUDIODRIVER=disk writing into this capture's file.
     QProcessEnvironment environment() const;
-    const QString& path() const { return file; }
 
-    QByteArray contents() const;
-    // Removes the capture while no device has it open, so the next sound starts a new file.
-    void clear() const;
     qint64 size() const;
-    // Anything but silence: silence is one byte value throughout (0x80 for unsigned 8-bit
-    // samples, 0 for signed and float ones), whatever format the device was opened with.
-    bool holdsSound() const;
-    // Whether the process has the file open, that is whether its audio device is open.
-    bool isOpenBy(qint64 processId) const;
+    bool holdsSound() const { return fileHoldsSound(file); }
 
 private:
     QTemporaryDir directory;
