@@ -216,7 +216,7 @@ TEST_F(RulesTest, removingSevenAddsSevenAndTheGroupSizeStaysShown)
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
-TEST_F(RulesTest, withSoundOffMarkingAndRemovingLoadNoSoundAndRunNoWaitingEvents)
+TEST_F(RulesTest, withSoundOffMarkingAndRemovingStartNoSoundAndRunNoWaitingEvents)
 {
     setBoard(fallingBoard);
     state.soundOn = false;
@@ -225,7 +225,7 @@ TEST_F(RulesTest, withSoundOffMarkingAndRemovingLoadNoSoundAndRunNoWaitingEvents
     rules.clickCell(91);
     rules.clickCell(81);
 
-    EXPECT_EQ(tk.soundsLoaded(), 0);
+    EXPECT_EQ(tk.soundsStarted(), 0);
     EXPECT_EQ(tk.eventRuns(), 0);
     EXPECT_EQ(tk.eventsWaiting(), 1U);
     EXPECT_EQ(tk.log().back(), "caption score ' 96'");

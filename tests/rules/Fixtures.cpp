@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "tests/rules/Invariants.h"
+#include "tests/support/Invariants.h"
 #include "tests/rules/ScriptedDraws.h"
 
 namespace gelumpa::test {
@@ -19,7 +19,7 @@ Log joined(std::initializer_list<Log> parts)
 Log soundOf(int n)
 {
     const std::string number = std::to_string(n);
-    return {"wave " + number, "play " + number, "events"};
+    return {"play " + number, "events"};
 }
 
 Rows withKinds(Rows rows, std::initializer_list<std::pair<int, char>> cells)

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/GameState.h"
-#include "tests/rules/RecordingToolkit.h"
+#include "tests/support/RecordingToolkit.h"
 
 namespace gelumpa::test {
 

@@ -1,5 +1,5 @@
 // The invariants of the board, the selection, the counters and what the screen shows.
-#include "tests/rules/Invariants.h"
+#include "tests/support/Invariants.h"
 
 #include "tests/support/StateBoard.h"
 
