@@ -33,6 +33,8 @@ inline const Log endOfGame = joined({soundOf(3), {"create endWindow", "show endW
 
 // Every invariant of the state and the screen, as a gtest assertion.
 ::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk);
+// Every cell shows what it holds, on any board: a repaint left out leaves a ghost piece.
+::testing::AssertionResult everyCellShowsWhatItHolds(const GameState& s, const RecordingToolkit& tk);
 
 // A board with some cells given other kinds.
 Rows withKinds(Rows rows, std::initializer_list<std::pair<int, char>> cells);

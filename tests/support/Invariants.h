@@ -12,6 +12,8 @@ namespace gelumpa::test {
 
 // Every rule the state or the screen breaks, in words; empty when all hold.
 std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToolkit& tk);
+// Every cell that does not show what it holds, on any board, in words; empty when all do.
+std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingToolkit& tk);
 
 // What must hold whenever the event loop takes the next event, though not inside a handler
 // (a removal's sound may let events in before its end test): the game is over exactly when
