@@ -18,8 +18,6 @@ namespace gelumpa {
 namespace {
 constexpr Qt::WindowFlags mainWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-
-std::size_t slot(MenuItem item) { return indexOf(item); }
 } // namespace
 
 MainWindow::MainWindow(ProcessEnd processEnd)
@@ -101,15 +99,15 @@ void MainWindow::buildMenus()
     options->setObjectName(QStringLiteral("optionsMenu"));
     QMenu* levels = options->addMenu(QStringLiteral("&Level"));
     levels->setObjectName(QStringLiteral("levelMenu"));
-    checkedItems[slot(MenuItem::PieceOfTokay)] = addChoice(*levels, "pieceOfTokayItem", QStringLiteral("&Piece of Tokay"),
+    checkedItems[indexOf(MenuItem::PieceOfTokay)] = addChoice(*levels, "pieceOfTokayItem", QStringLiteral("&Piece of Tokay"),
                                                            &Game::chooseLevel, Level::PieceOfTokay);
-    checkedItems[slot(MenuItem::Nightmare)] =
+    checkedItems[indexOf(MenuItem::Nightmare)] =
         addChoice(*levels, "nightmareItem", QStringLiteral("&Nightmare"), &Game::chooseLevel, Level::Nightmare);
     QMenu* sound = options->addMenu(QStringLiteral("&Sound"));
     sound->setObjectName(QStringLiteral("soundMenu"));
-    checkedItems[slot(MenuItem::SoundOn)] =
+    checkedItems[indexOf(MenuItem::SoundOn)] =
         addChoice(*sound, "soundOnItem", QStringLiteral("&Make me mad !!"), &Game::setSoundOn, true);
-    checkedItems[slot(MenuItem::SoundOff)] =
+    checkedItems[indexOf(MenuItem::SoundOff)] =
         addChoice(*sound, "soundOffItem", QStringLiteral("&Keep silent.."), &Game::setSoundOn, false);
     menuItem(MenuItem::PieceOfTokay).setChecked(true);
     menuItem(MenuItem::SoundOn).setChecked(true);
