@@ -8,7 +8,7 @@
 #include <QColor>
 #include <QPixmap>
 
-#include "core/Toolkit.h"
+#include "core/BoardDisplay.h"
 
 namespace gelumpa {
 

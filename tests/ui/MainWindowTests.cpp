@@ -1,6 +1,8 @@
 // Protects the main window as the player meets it: its design state and layout, the
 // menu tree, and what each command does to the cells, the labels and the check marks.
 #include <memory>
+#include <string>
+#include <utility>
 
 #include <QMenuBar>
 #include <QTest>
@@ -64,6 +66,9 @@ private slots:
         QCOMPARE(captions(options[0]->menu()->actions()), (QStringList{"&Piece of Tokay", "&Nightmare"}));
         QCOMPARE(captions(options[1]->menu()->actions()), (QStringList{"&Make me mad !!", "&Keep silent.."}));
         QCOMPARE(captions(bar[2]->menu()->actions()), (QStringList{"&About me ??"}));
+        // The level label is written from the game's table of names: each its item's caption less the access key.
+        for (const auto& [menuItem, level] : {std::pair{MenuItem::PieceOfTokay, Level::PieceOfTokay}, std::pair{MenuItem::Nightmare, Level::Nightmare}})
+            QCOMPARE(mainWindow->menuItem(menuItem).text().remove(QLatin1Char('&')), QString::fromStdString(std::string(levelName(level))));
         for (const QAction* action : mainWindow->findChildren<QAction*>()) {
             QVERIFY(action->shortcut().isEmpty());
             QVERIFY(action->isEnabled() && action->isVisible());

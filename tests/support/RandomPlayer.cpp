@@ -1,10 +1,10 @@
 // The random player: the main event loop, the handlers it calls, and the checks after each.
-#include "tests/rules/RandomPlayer.h"
+#include "tests/support/RandomPlayer.h"
 
 #include <utility>
 
-#include "tests/rules/BoardText.h"
-#include "tests/rules/Invariants.h"
+#include "tests/support/BoardText.h"
+#include "tests/support/Invariants.h"
 #include "tests/support/StateBoard.h"
 
 namespace gelumpa::test {
@@ -74,7 +74,7 @@ void RandomPlayer::perform(const Move& move)
     if (!broken.empty())
         return;
     ++steps;
-    const Before before{tk.seeds(), tk.soundsLoaded(), tk.eventRuns(), state().soundOn};
+    const Before before{tk.seeds(), tk.soundsStarted(), tk.eventRuns(), state().soundOn};
     switch (move.act) {
     case Act::ClickCell: game.clickCell(move.argument); break;
     case Act::ClickGroup: game.clickCell(pieceOfGroup(move.argument)); break;
@@ -126,7 +126,7 @@ void RandomPlayer::checkHandler(const Move& move, const Before& before)
         return;
     }
     auto rules = brokenInvariants(state(), tk);
-    if (!before.soundOn && (tk.soundsLoaded() != before.soundsLoaded || tk.eventRuns() != before.eventRuns))
+    if (!before.soundOn && (tk.soundsStarted() != before.soundsStarted || tk.eventRuns() != before.eventRuns))
         rules.emplace_back("a sound played or events ran with sound off");
     const int newDeals = tk.seeds() - before.seeds;
     const bool dealing = move.act == Act::NewGame || move.act == Act::Level;

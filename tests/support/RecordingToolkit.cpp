@@ -1,7 +1,5 @@
 // The recording toolkit: each call becomes one line of the record and updates the screen model.
-#include "tests/rules/RecordingToolkit.h"
-
-#include <algorithm>
+#include "tests/support/RecordingToolkit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,28 +7,9 @@ namespace gelumpa::test {
 
 namespace {
 
-const char* nameOf(StatusLabel label)
-{
-    switch (label) {
-    case StatusLabel::GroupSize: return "groupSize";
-    case StatusLabel::Score: return "score";
-    case StatusLabel::Level: return "level";
-    }
-    return "?";
-}
-
-const char* nameOf(MenuItem item)
-{
-    switch (item) {
-    case MenuItem::PieceOfTokay: return "pieceOfTokay";
-    case MenuItem::Nightmare: return "nightmare";
-    case MenuItem::SoundOn: return "soundOn";
-    case MenuItem::SoundOff: return "soundOff";
-    }
-    return "?";
-}
-
-const char* nameOf(Window window) { return window == Window::EndOfGame ? "endWindow" : "aboutWindow"; }
+constexpr std::array<const char*, countOf<StatusLabel>> labelNames{"groupSize", "score", "level"};
+constexpr std::array<const char*, countOf<MenuItem>> itemNames{"pieceOfTokay", "nightmare", "soundOn", "soundOff"};
+constexpr std::array<const char*, countOf<Window>> windowNames{"endWindow", "aboutWindow"};
 
 bool validCell(int cell) { return cell >= 1 && cell <= 100; }
 
@@ -40,15 +19,8 @@ RecordingToolkit::RecordingToolkit()
     : captions{"000", "000", "Piece of Tokay"} // the main window's design
 {
     cells.fill(ShownPicture{1, PieceLook::Normal});
-    checks[static_cast<std::size_t>(MenuItem::PieceOfTokay)] = true;
-    checks[static_cast<std::size_t>(MenuItem::SoundOn)] = true;
-    for (int n = 1; n <= 4; ++n)
-        waves[static_cast<std::size_t>(n)] = waveImage(n);
-}
-
-std::vector<std::uint8_t> RecordingToolkit::waveImage(int n)
-{
-    return {static_cast<std::uint8_t>(n)};
+    checks[indexOf(MenuItem::PieceOfTokay)] = true;
+    checks[indexOf(MenuItem::SoundOn)] = true;
 }
 
 void RecordingToolkit::record(std::string entry)
@@ -81,22 +53,15 @@ void RecordingToolkit::clearCell(int cell)
 
 void RecordingToolkit::setCaption(StatusLabel label, std::string_view text)
 {
-    captions[static_cast<std::size_t>(label)] = std::string(text);
+    captions[indexOf(label)] = std::string(text);
     if (keepingRecord)
-        record(std::string("caption ") + nameOf(label) + " '" + std::string(text) + "'");
-}
-
-std::string RecordingToolkit::menuCaption(MenuItem item) const
-{
-    static constexpr std::array<const char*, 4> texts{"&Piece of Tokay", "&Nightmare", "&Make me mad !!",
-                                                      "&Keep silent.."};
-    return texts[static_cast<std::size_t>(item)];
+        record(std::string("caption ") + labelNames[indexOf(label)] + " '" + std::string(text) + "'");
 }
 
 void RecordingToolkit::setChecked(MenuItem item, bool on)
 {
-    checks[static_cast<std::size_t>(item)] = on;
-    record(std::string("check ") + nameOf(item) + (on ? " on" : " off"));
+    checks[indexOf(item)] = on;
+    record(std::string("check ") + itemNames[indexOf(item)] + (on ? " on" : " off"));
 }
 
 void RecordingToolkit::setFallbackAnswers(std::function<Answer()> yesNo, std::function<Answer()> okCancel)
@@ -136,22 +101,22 @@ Answer RecordingToolkit::askOkCancel(std::string_view question, std::string_view
 
 void RecordingToolkit::createWindow(Window window)
 {
-    windows[static_cast<std::size_t>(window)].open = true;
-    record(std::string("create ") + nameOf(window));
+    windows[indexOf(window)].open = true;
+    record(std::string("create ") + windowNames[indexOf(window)]);
 }
 
 void RecordingToolkit::showWindow(Window window)
 {
-    auto& model = windows[static_cast<std::size_t>(window)];
+    auto& model = windows[indexOf(window)];
     model.open = true;
     ++model.shows;
-    record(std::string("show ") + nameOf(window));
+    record(std::string("show ") + windowNames[indexOf(window)]);
 }
 
 void RecordingToolkit::closeWindow(Window window)
 {
-    windows[static_cast<std::size_t>(window)] = WindowModel{};
-    record(std::string("close ") + nameOf(window));
+    windows[indexOf(window)] = WindowModel{};
+    record(std::string("close ") + windowNames[indexOf(window)]);
 }
 
 void RecordingToolkit::endProgram()
@@ -216,31 +181,11 @@ double RecordingToolkit::drawUniform()
     return 0.0;
 }
 
-std::span<const std::uint8_t> RecordingToolkit::recording(Sound sound)
+void RecordingToolkit::startSound(Sound sound)
 {
-    ++loadCount;
-    const int n = static_cast<int>(sound);
-    record("wave " + std::to_string(n));
-    return waves[static_cast<std::size_t>(n)];
-}
-
-int RecordingToolkit::recordingOf(std::span<const std::uint8_t> image) const
-{
-    for (std::size_t n = 1; n < waves.size(); ++n)
-        if (std::ranges::equal(image, waves[n]))
-            return static_cast<int>(n);
-    return 0;
-}
-
-void RecordingToolkit::playFromMemory(std::span<const std::uint8_t> waveImage)
-{
-    lastPlayed = waveImage.data();
-    const int n = recordingOf(waveImage);
-    playing = n;
-    if (n == 0)
-        ADD_FAILURE() << "played bytes that are none of the recordings";
-    if (keepingRecord)
-        record("play " + std::to_string(n));
+    ++soundCount;
+    playing = static_cast<int>(sound);
+    record("play " + std::to_string(playing));
 }
 
 } // namespace gelumpa::test

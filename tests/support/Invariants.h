@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "core/GameState.h"
-#include "tests/rules/RecordingToolkit.h"
+#include "tests/support/RecordingToolkit.h"
 
 namespace gelumpa::test {
 
 // Every rule the state or the screen breaks, in words; empty when all hold.
 std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToolkit& tk);
+// Every cell that does not show what it holds, on any board, in words; empty when all do.
+std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingToolkit& tk);
 
 // What must hold whenever the event loop takes the next event, though not inside a handler
 // (a removal's sound may let events in before its end test): the game is over exactly when

@@ -1,16 +1,20 @@
-// A stand-in for the window toolkit: records every effect of the rules as a short line,
-// keeps a model of what the screen shows, and plays back scripted answers, draws and events.
+// A stand-in for the windows, the chance and the running program: records every effect of the
+// game as a short line, keeps a model of what the screen shows, and plays back scripted
+// answers, draws and events.
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/Toolkit.h"
+#include "core/BoardDisplay.h"
+#include "core/Chance.h"
+#include "core/Dialogs.h"
+#include "core/EnumTable.h"
+#include "core/Program.h"
 
 namespace gelumpa::test {
 
@@ -24,26 +28,24 @@ struct ShownPicture {
     bool operator==(const ShownPicture&) const = default;
 };
 
-class RecordingToolkit final : public Toolkit {
+class RecordingToolkit final : public BoardDisplay, public Dialogs, public Chance, public Program {
 public:
     RecordingToolkit();
 
     void showPiece(int cell, int kind, PieceLook look) override;
     void clearCell(int cell) override;
     void setCaption(StatusLabel label, std::string_view text) override;
-    std::string menuCaption(MenuItem item) const override;
     void setChecked(MenuItem item, bool on) override;
     Answer askYesNo(std::string_view prompt, std::string_view title) override;
     Answer askOkCancel(std::string_view prompt, std::string_view title) override;
     void createWindow(Window window) override;
     void showWindow(Window window) override;
     void closeWindow(Window window) override;
-    void endProgram() override;
-    void runWaitingEvents() override;
     void seedFromClock() override;
     double drawUniform() override;
-    std::span<const std::uint8_t> recording(Sound sound) override;
-    void playFromMemory(std::span<const std::uint8_t> waveImage) override;
+    void startSound(Sound sound) override;
+    void runWaitingEvents() override;
+    void endProgram() override;
 
     // The record of effects, one line each ("show 45 highlighted 3", "clear 45", "play 2", ...).
     const std::vector<std::string>& log() const { return entries; }
@@ -54,18 +56,17 @@ public:
     // The screen as the rules left it.
     ShownPicture shown(int cell) const { return cells[static_cast<std::size_t>(cell)]; }
     void preset(int cell, ShownPicture picture) { cells[static_cast<std::size_t>(cell)] = picture; }
-    const std::string& caption(StatusLabel label) const { return captions[static_cast<std::size_t>(label)]; }
-    bool checked(MenuItem item) const { return checks[static_cast<std::size_t>(item)]; }
-    bool isOpen(Window window) const { return windows[static_cast<std::size_t>(window)].open; }
-    int timesShown(Window window) const { return windows[static_cast<std::size_t>(window)].shows; }
+    const std::string& caption(StatusLabel label) const { return captions[indexOf(label)]; }
+    bool checked(MenuItem item) const { return checks[indexOf(item)]; }
+    bool isOpen(Window window) const { return windows[indexOf(window)].open; }
+    int timesShown(Window window) const { return windows[indexOf(window)].shows; }
 
     // Counters kept while recording is off as well.
     int seeds() const { return seedCount; }
-    int soundsLoaded() const { return loadCount; }
+    int soundsStarted() const { return soundCount; }
     int eventRuns() const { return eventRunCount; }
     const std::string& lastPrompt() const { return prompt; }
     const std::string& lastTitle() const { return title; }
-    const std::uint8_t* lastPlayedBytes() const { return lastPlayed; }
 
     // Answers to the message boxes, taken in order; without one, the fallback answers.
     void answerYesNo(Answer answer) { yesNoAnswers.push_back(answer); }
@@ -79,15 +80,11 @@ public:
 
     // Window events waiting to be handled by the next runWaitingEvents.
     void queueEvent(std::function<void()> event) { waiting.push_back(std::move(event)); }
-    // An event that arrives while recording n plays: it waits for the runWaitingEvents after it.
+    // An event that arrives while sound n starts: it waits for the runWaitingEvents after it.
     void queueEventDuring(int n, std::function<void()> event);
     std::size_t eventsWaiting() const { return waiting.size(); }
     // Hands the first waiting event over to the caller, as the main event loop would take it.
     std::function<void()> takeWaitingEvent();
-
-    // The bytes that stand for recording n: nothing in the rules reads them, they only tell
-    // which recording is played.
-    static std::vector<std::uint8_t> waveImage(int n);
 
 private:
     struct WindowModel {
@@ -97,15 +94,13 @@ private:
 
     void record(std::string entry);
     Answer ask(const char* entry, std::string_view question, std::string_view heading);
-    int recordingOf(std::span<const std::uint8_t> image) const;
 
     bool keepingRecord = true;
     std::vector<std::string> entries;
     std::array<ShownPicture, 101> cells{};
-    std::array<std::string, 3> captions;
-    std::array<bool, 4> checks{};
-    std::array<WindowModel, 2> windows{};
-    std::array<std::vector<std::uint8_t>, 5> waves;
+    std::array<std::string, countOf<StatusLabel>> captions;
+    std::array<bool, countOf<MenuItem>> checks{};
+    std::array<WindowModel, countOf<Window>> windows{};
 
     std::deque<Answer> yesNoAnswers;
     std::deque<Answer> okCancelAnswers;
@@ -118,11 +113,10 @@ private:
     int playing = 0;
 
     int seedCount = 0;
-    int loadCount = 0;
+    int soundCount = 0;
     int eventRunCount = 0;
     std::string prompt;
     std::string title;
-    const std::uint8_t* lastPlayed = nullptr;
 };
 
 } // namespace gelumpa::test

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "tests/rules/RecordingToolkit.h"
+#include "tests/support/RecordingToolkit.h"
 #include "tests/support/MovePicker.h"
 
 namespace gelumpa::test {
@@ -35,7 +35,7 @@ private:
     // What a handler is judged against: the toolkit's counters before it ran.
     struct Before {
         int seeds = 0;
-        int soundsLoaded = 0;
+        int soundsStarted = 0;
         int eventRuns = 0;
         bool soundOn = false;
     };
@@ -56,7 +56,7 @@ private:
 
     model::MovePicker& moves;
     RecordingToolkit tk;
-    Game game{tk};
+    Game game{tk, tk, tk, tk};
     Answer yesNoAnswer = Answer::No;
     Answer okCancelAnswer = Answer::Cancel;
     int dealLimit = 0;

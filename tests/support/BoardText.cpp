@@ -1,5 +1,5 @@
 // Boards to and from their ten rows of text.
-#include "tests/rules/BoardText.h"
+#include "tests/support/BoardText.h"
 
 #include <utility>
 

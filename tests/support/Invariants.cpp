@@ -1,5 +1,5 @@
 // The invariants of the board, the selection, the counters and what the screen shows.
-#include "tests/rules/Invariants.h"
+#include "tests/support/Invariants.h"
 
 #include "tests/support/StateBoard.h"
 
@@ -61,13 +61,21 @@ void checkPanel(const GameState& s, const RecordingToolkit& tk, std::vector<std:
 
 } // namespace
 
+std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingToolkit& tk)
+{
+    std::vector<std::string> wrong;
+    for (int i = 1; i <= 100; ++i)
+        if (!(tk.shown(i) == expectedPicture(s, i)))
+            wrong.push_back("cell " + std::to_string(i) + " does not show what it holds");
+    return wrong;
+}
+
 std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToolkit& tk)
 {
     const model::Kinds board = model::kindsOf(s);
     std::vector<std::string> broken = model::illegalities(board, model::marksOf(s));
-    for (int i = 1; i <= 100; ++i)
-        if (!(tk.shown(i) == expectedPicture(s, i)))
-            broken.push_back("cell " + std::to_string(i) + " does not show what it holds");
+    for (const auto& cell : cellsShownWrongly(s, tk))
+        broken.push_back(cell);
     if (s.anchorCell < 0 || s.anchorCell > 100 || s.selectionCount < 0 || s.selectionCount > 100 || s.score < 0 || s.score > 100)
         broken.push_back("a counter left 0..100");
     if (s.level != Level::PieceOfTokay && s.level != Level::Nightmare)
