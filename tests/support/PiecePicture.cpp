@@ -3,20 +3,18 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace e2e {
 
 namespace {
 
-constexpr QRgb tan = 0xffdcae50;
-constexpr QRgb green = 0xff00ff00;
-constexpr QRgb red = 0xffff0000;
-constexpr QRgb paleCyan = 0xff8cf2ed;
-constexpr QRgb cyan = 0xff00ffff;
-constexpr QRgb magenta = 0xffff00ff;
-
-constexpr int kinds = 5;
+// The ball of kinds 1 to 5 (tan, green, red, pale cyan, magenta); only kind 4 brightens, to
+// pure cyan, when highlighted.
+constexpr std::array<QRgb, 5> balls{0xffdcae50, 0xff00ff00, 0xffff0000, 0xff8cf2ed, 0xffff00ff};
+constexpr QRgb highlightedFour = 0xff00ffff;
+constexpr int kinds = static_cast<int>(balls.size());
 
 QImage loadPicture(int kind, bool highlighted)
 {
@@ -33,28 +31,20 @@ QImage loadPicture(int kind, bool highlighted)
 
 QRgb ballColour(int kind, bool highlighted)
 {
-    switch (kind) {
-    case 1: return tan;
-    case 2: return green;
-    case 3: return red;
-    case 4: return highlighted ? cyan : paleCyan;
-    case 5: return magenta;
-    default: return white;
-    }
+    if (kind < 1 || kind > kinds)
+        return white;
+    return kind == 4 && highlighted ? highlightedFour : balls[static_cast<std::size_t>(kind - 1)];
 }
 
 int kindOfBall(QRgb colour)
 {
-    switch (colour | 0xff000000) {
-    case tan: return 1;
-    case green: return 2;
-    case red: return 3;
-    case paleCyan:
-    case cyan: return 4;
-    case magenta: return 5;
-    case white: return emptyCell;
-    default: return unrecognised;
-    }
+    colour |= 0xff000000;
+    if (colour == white)
+        return emptyCell;
+    if (colour == highlightedFour)
+        return 4;
+    const auto found = std::find(balls.begin(), balls.end(), colour);
+    return found == balls.end() ? unrecognised : static_cast<int>(found - balls.begin()) + 1;
 }
 
 const QImage& cellPicture(int kind, bool highlighted)
