@@ -1,5 +1,6 @@
 // The command line, read before any window opens: the usage, the version, the refusal of an
-// option the game does not know, or the colour-blind aid asked for. Qt's own options (-platform, -display, -session ...) pass on to Qt.
+// option the game does not know, or the colour-blind aid asked for. Qt's own options
+// (-platform, -display, -session ...) pass on to Qt.
 #pragma once
 
 #include <optional>
@@ -13,7 +14,8 @@ struct CommandLineAnswer {
     bool symbols = false;
 };
 
-// Prints the answer to --help, --version or an unknown option, with the status to end with.
+// Prints the answer to --help, --version or an unknown option and gives the status to end with;
+// --symbols, once or more, asks for the shapes.
 CommandLineAnswer answerCommandLine(int argc, const char* const argv[]);
 
 } // namespace gelumpa
