@@ -20,8 +20,8 @@ constexpr Qt::WindowFlags mainWindowFlags = Qt::Window | Qt::CustomizeWindowHint
     | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 } // namespace
 
-MainWindow::MainWindow(ProcessEnd processEnd)
-    : QMainWindow(nullptr, mainWindowFlags), program(std::move(processEnd))
+MainWindow::MainWindow(ProcessEnd processEnd, PieceSet pieceSet)
+    : QMainWindow(nullptr, mainWindowFlags), stores(pieceSet), program(std::move(processEnd))
 {
     setWindowTitle(QStringLiteral("Gelumpa Dravenik 1.0"));
     buildClientArea();

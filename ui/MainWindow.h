@@ -27,7 +27,7 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr QSize clientSize{367, 398};
 
-    explicit MainWindow(ProcessEnd processEnd = endProcess);
+    explicit MainWindow(ProcessEnd processEnd = endProcess, PieceSet pieceSet = PieceSet::Plain);
 
     BoardView& board() { return *boardView; }
     const BoardView& board() const { return *boardView; }

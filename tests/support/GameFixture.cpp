@@ -41,7 +41,7 @@ void GameFixture::SetUp()
     for (const QString& old : shots.entryList({shotPrefix() + QStringLiteral("*.png")}, QDir::Files))
         shots.remove(old);
     virtualDesktop = std::make_unique<VirtualDesktop>();
-    gameUnderTest = std::make_unique<GameUnderTest>(*virtualDesktop, gameEnvironment());
+    gameUnderTest = std::make_unique<GameUnderTest>(*virtualDesktop, gameEnvironment(), gameArguments());
     gameUnderTest->waitForMainWindow();
 }
 

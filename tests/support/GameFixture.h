@@ -27,6 +27,8 @@ protected:
 
     // What the game's environment adds to the desktop's; silent by default.
     virtual QProcessEnvironment gameEnvironment() const;
+    // The game's command line; empty by default.
+    virtual QStringList gameArguments() const { return {}; }
 
     VirtualDesktop& desktop() { return *virtualDesktop; }
     GameUnderTest& game() { return *gameUnderTest; }
