@@ -1,4 +1,4 @@
-// The shared set-up of the end-to-end tests; see GameFixture.h.
+// The shared set-up of the tests of the real binary; see GameFixture.h.
 #include "tests/support/GameFixture.h"
 
 #include "tests/support/ExpectedPlay.h"

@@ -1,4 +1,4 @@
-// The set-up every end-to-end test shares: a private desktop with the game started on it,
+// The set-up every test of the real binary shares (end-to-end, hostile, storm): a private desktop with the game started on it,
 // and the screenshots of a failing test kept for a human to look at.
 #pragma once
 

@@ -1,4 +1,4 @@
-// Waiting with a deadline: every wait of the end-to-end tests polls a condition until it
+// Waiting with a deadline: every wait of the tests of the real binary polls a condition until it
 // holds or its time is up, so a slow machine costs time, never a wrong verdict.
 #pragma once
 
