@@ -1,5 +1,5 @@
-// The set-up every test of the real binary shares (end-to-end, hostile, storm): a private desktop with the game started on it,
-// and the screenshots of a failing test kept for a human to look at.
+// The set-up every test of the real binary shares (end-to-end, hostile, storm): a private
+// desktop with the game started on it, and the screenshots of a failing test kept for a human.
 #pragma once
 
 #include "tests/support/GameUnderTest.h"
