@@ -1,4 +1,4 @@
-// The seeded bursts; see StormScript.h.
+// The seeded bursts and their command lines; see StormScript.h.
 #include "StormScript.h"
 
 #include "tests/support/BoardPicture.h"
@@ -113,6 +113,30 @@ QPoint StormScript::pointIn(int left, int top, int right, int bottom)
         if (!underGameMenu.contains(point))
             return point;
     }
+}
+
+QStringList burstCommands(const std::vector<Action>& burst, const ScreenPlaces& places, QPoint pointer)
+{
+    QStringList commands;
+    const auto clickAt = [&](QPoint target, int times) {
+        const QPoint step = target - pointer;
+        if (!step.isNull())
+            commands << "mousemove_relative" << "--" << QString::number(step.x()) << QString::number(step.y());
+        pointer = target;
+        for (int click = 0; click < times; ++click)
+            commands << "mousedown" << "1" << "mouseup" << "1";
+    };
+    for (const Action& action : burst) {
+        if (action.act == Act::Command) {
+            commands << "key" << "--delay" << "0" << e2e::menuKeys(action.command);
+            continue;
+        }
+        if (action.act == Act::PictureClick)
+            clickAt(places.windowMiddle + action.point, 1);
+        else
+            clickAt(places.clientOrigin + action.point, action.act == Act::DoubleClick ? 2 : 1);
+    }
+    return commands;
 }
 
 } // namespace storm

@@ -1,6 +1,7 @@
 // The storm's script: seeded random bursts of a player's actions on the game's window, the
-// moves chosen by the random player every test layer shares. The actions depend on the seed
-// alone, never on what the game shows, so a seed replays them.
+// moves chosen by the random player every test layer shares, and each burst as one xdotool
+// command line. The actions depend on the seed alone, never on what the game shows, so a seed
+// replays them.
 #pragma once
 
 #include "tests/support/GameUnderTest.h"
@@ -8,6 +9,7 @@
 #include "tests/support/MovePicker.h"
 
 #include <QPoint>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -40,5 +42,18 @@ private:
     gelumpa::model::MovePicker moves;
     QPoint lastCellPoint;
 };
+
+// Where the script's points land on the screen.
+struct ScreenPlaces {
+    QPoint clientOrigin;
+    QPoint windowMiddle;
+};
+
+// The burst as one command line, so the X server queues its events far faster than the game
+// handles them: presses and releases without pauses, keys without delay. The pointer goes from
+// `pointer` by relative moves: xdotool moves it to an absolute place by warping it at once,
+// ahead of the presses still queued before, which then land at the new place; relative moves
+// queue in order with the presses.
+QStringList burstCommands(const std::vector<Action>& burst, const ScreenPlaces& places, QPoint pointer);
 
 } // namespace storm
