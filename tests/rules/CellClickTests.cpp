@@ -188,19 +188,4 @@ TEST_F(RulesTest, removingSevenAddsSevenAndTheGroupSizeStaysShown)
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
-TEST_F(RulesTest, withSoundOffMarkingAndRemovingStartNoSoundAndRunNoWaitingEvents)
-{
-    setBoard(fallingBoard);
-    state.soundOn = false;
-    tk.queueEvent([] { ADD_FAILURE() << "a waiting event ran with sound off"; });
-
-    rules.clickCell(91);
-    rules.clickCell(81);
-
-    EXPECT_EQ(tk.soundsStarted(), 0);
-    EXPECT_EQ(tk.eventRuns(), 0);
-    EXPECT_EQ(tk.eventsWaiting(), 1U);
-    EXPECT_EQ(tk.log().back(), "caption score ' 96'");
-}
-
 } // namespace gelumpa::test

@@ -21,11 +21,15 @@ protected:
         return rowsOf(state());
     }
 
-    // A Nightmare deal through switching the level, which asks nothing before the first game.
+    // A Nightmare deal through switching the level, which asks nothing before the first game;
+    // once at Nightmare, through the new-game command.
     Rows dealAtLevelTwo(const std::vector<double>& draws)
     {
         tk.queueDraws(draws);
-        game.chooseLevel(Level::Nightmare);
+        if (state().level == Level::Nightmare)
+            game.newGame();
+        else
+            game.chooseLevel(Level::Nightmare);
         EXPECT_EQ(tk.drawsLeft(), 0U) << "fewer draws taken than scripted";
         EXPECT_TRUE(invariantsHold(state(), tk));
         return rowsOf(state());
@@ -73,75 +77,56 @@ TEST_F(DealingTest, nightmareWithChosenCellsSwapsExactlyThosePairsInTurn)
     EXPECT_EQ(rowsOf(expected)[0], "1511111111");
 }
 
-TEST_F(DealingTest, nightmareDrawingCell1EveryTimeShiftsEveryKindOneCellOn)
+// Cell i trading with cell 1, or with cell 100 for i = 1..99, passes every kind one cell on.
+TEST_F(DealingTest, nightmareDrawingCell1OrJustBelowOneEveryTimeShiftsEveryKindOneCellOnAndStaysOnTheBoard)
 {
-    EXPECT_EQ(dealAtLevelTwo(std::vector<double>(100, 0.0)), shiftedByOne);
-}
-
-TEST_F(DealingTest, nightmareDrawingJustBelowOneDrawsCell100AndStaysOnTheBoard)
-{
-    // Cell i trading with cell 100 for i = 1..99 passes every kind one cell on as well.
-    EXPECT_EQ(dealAtLevelTwo(std::vector<double>(100, 0.9999999)), shiftedByOne);
+    for (const double u : {0.0, 0.9999999})
+        EXPECT_EQ(dealAtLevelTwo(std::vector<double>(100, u)), shiftedByOne) << u;
 }
 
 // Protects the Piece of Tokay mixing: draws and redraws of a, n and b, and run swaps pair by pair.
 
-TEST_F(DealingTest, tokayExchangesTwoRunsCellByCell)
-{
-    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(37, 3, 52).idleSwaps(49)), rowsOf(runsSwapped(37, 52, 3)));
-}
-
-TEST_F(DealingTest, tokayRedrawsASourceRunPastCell100AndADestinationRunPastItsRowEnd)
-{
-    // a = 98 with n = 4 would reach cell 101: both drawn anew; then with n = 3, b = 59 and
-    // b = 60 would leave the row and are drawn anew, b = 58 fits.
-    const RunDraws draws = RunDraws().cell(98).length(4).cell(98).length(3).cell(59).cell(60).cell(58).idleSwaps(49);
-    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(runsSwapped(98, 58, 3)));
-}
-
-TEST_F(DealingTest, tokayRedrawsTheRunLengthTogetherWithTheSourceCell)
-{
-    // a = 100 never fits; a = 99 fits only with n = 2; a = 97 with n = 4 reaches 100 exactly.
-    // With n = 4 a destination must start in columns 1..7: b = 8 is drawn anew.
-    const RunDraws draws = RunDraws().cell(100).length(2).cell(99).length(4).cell(97).length(4).cell(8).cell(7).idleSwaps(49);
-    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(runsSwapped(97, 7, 4)));
-}
-
-TEST_F(DealingTest, tokayAcceptsCell99WithRunsOfTwoAndDestinationsInColumns1To9)
-{
-    const RunDraws draws = RunDraws().cell(99).length(2).cell(10).cell(9).idleSwaps(49);
-    EXPECT_EQ(dealAtLevelOne(draws), rowsOf(runsSwapped(99, 9, 2)));
-}
-
-TEST_F(DealingTest, tokaySourceRunsMayCrossTheEndOfARow)
-{
-    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(9, 3, 45).idleSwaps(49)), rowsOf(runsSwapped(9, 45, 3)));
-}
-
-TEST_F(DealingTest, tokayRunsOffsetByOneCellRotateTheCellsTheyCover)
+TEST_F(DealingTest, tokaySwapsRunsCellByCellOnTheBoardEarlierSwapsLeftAndRedrawsRunsThatDoNotFit)
 {
     // b = a + 1 over cells 20..23, then a = b + 1 over cells 38..41: the first cell's kind
     // ends in the last cell and the others move one cell down.
-    Kinds expected = sortedFill();
-    expected[20] = 2;
-    expected[23] = 1;
-    expected[40] = 3;
-    expected[41] = 2;
-    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(20, 3, 21).swap(39, 3, 38).idleSwaps(48)), rowsOf(expected));
-}
-
-TEST_F(DealingTest, tokayRunsSwappedWithThemselvesChangeNothing)
-{
-    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(55, 4, 55).swap(3, 3, 3).idleSwaps(48)), rowsOf(sortedFill()));
-}
-
-TEST_F(DealingTest, tokaySwapsWorkOnTheBoardTheEarlierSwapsLeft)
-{
-    Kinds expected = sortedFill();
-    expected[1] = expected[2] = 5;
-    expected[41] = expected[42] = 1;
-    expected[99] = expected[100] = 3;
-    EXPECT_EQ(dealAtLevelOne(RunDraws().swap(1, 2, 99).swap(99, 2, 41).idleSwaps(48)), rowsOf(expected));
+    Kinds rotated = sortedFill();
+    rotated[20] = 2;
+    rotated[23] = 1;
+    rotated[40] = 3;
+    rotated[41] = 2;
+    // Cells 1, 2 to 99, 100 and on to 41, 42.
+    Kinds twice = sortedFill();
+    twice[1] = twice[2] = 5;
+    twice[41] = twice[42] = 1;
+    twice[99] = twice[100] = 3;
+    const struct {
+        const char* what;
+        RunDraws draws;
+        Kinds dealt;
+    } deals[] = {
+        {"two runs exchanged", RunDraws().swap(37, 3, 52).idleSwaps(49), runsSwapped(37, 52, 3)},
+        {"a source run crossing a row's end", RunDraws().swap(9, 3, 45).idleSwaps(49), runsSwapped(9, 45, 3)},
+        {"runs offset by one cell", RunDraws().swap(20, 3, 21).swap(39, 3, 38).idleSwaps(48), rotated},
+        {"runs swapped with themselves", RunDraws().swap(55, 4, 55).swap(3, 3, 3).idleSwaps(48), sortedFill()},
+        {"a swap of what a swap moved", RunDraws().swap(1, 2, 99).swap(99, 2, 41).idleSwaps(48), twice},
+        // a = 98 with n = 4 would reach cell 101: both drawn anew; then with n = 3, b = 59 and
+        // b = 60 would leave the row and are drawn anew, b = 58 fits.
+        {"a source past cell 100, a destination past its row's end",
+            RunDraws().cell(98).length(4).cell(98).length(3).cell(59).cell(60).cell(58).idleSwaps(49),
+            runsSwapped(98, 58, 3)},
+        // a = 100 never fits; a = 99 fits only with n = 2; a = 97 with n = 4 reaches 100 exactly.
+        // With n = 4 a destination must start in columns 1..7: b = 8 is drawn anew.
+        {"the length redrawn with the source",
+            RunDraws().cell(100).length(2).cell(99).length(4).cell(97).length(4).cell(8).cell(7).idleSwaps(49),
+            runsSwapped(97, 7, 4)},
+        {"cell 99 with a run of two to column 9", RunDraws().cell(99).length(2).cell(10).cell(9).idleSwaps(49),
+            runsSwapped(99, 9, 2)},
+    };
+    for (const auto& [what, draws, dealt] : deals) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(dealAtLevelOne(draws), rowsOf(dealt));
+    }
 }
 
 // Protects what a new deal leaves behind besides the board.

@@ -57,14 +57,20 @@ TEST_F(RulesTest, removingEveryPieceEndsTheGameWithTheSameSoundAndWindow)
     EXPECT_EQ(lastLines(tk.log(), endOfGame.size()), endOfGame);
 }
 
-TEST_F(RulesTest, withSoundOffTheGameEndsSilentlyAndTheWindowStillOpens)
+TEST_F(RulesTest, withSoundOffMarkingRemovingAndTheEndStartNoSoundAndRunNoWaitingEventsButTheEndWindowOpens)
 {
-    setBoard(noPairBoard);
+    setBoard({"..........", "..........", "..........", "..........", "..........",
+        "..........", "..........", "..........", "3.........", "114......."});
     state.soundOn = false;
+    tk.queueEvent([] { ADD_FAILURE() << "a waiting event ran with sound off"; });
 
-    rules.checkMovesLeft();
+    rules.clickCell(91);
+    rules.clickCell(92);
 
-    EXPECT_EQ(tk.log(), (Log{"create endWindow", "show endWindow"}));
+    EXPECT_EQ(tk.soundsStarted(), 0);
+    EXPECT_EQ(tk.eventRuns(), 0);
+    EXPECT_EQ(tk.eventsWaiting(), 1U);
+    EXPECT_EQ(lastLines(tk.log(), 3), (Log{"caption score ' 98'", "create endWindow", "show endWindow"}));
     EXPECT_EQ(state.gameOver, true);
 }
 
