@@ -40,9 +40,9 @@ TEST_F(RulesTest, aBoardWithoutAPairEndsTheGameThoughRowEndsOrEmptyCellsSideBySi
     }
 }
 
-// Protects the end of the game as the last removal reaches it (its order of effects: SettlingTests).
+// Protects the end of the game as the last removal reaches it: settled, scored, sound two, then the end.
 
-TEST_F(RulesTest, removingEveryPieceEndsTheGameWithTheSameSoundAndWindow)
+TEST_F(RulesTest, theLastRemovalScoresThenPlaysSoundTwoThenEndsTheGameEvenWithEveryPieceGone)
 {
     setBoard({"..........", "..........", "..........", "..........", "..........",
         "..........", "..........", "..........", "..........", "11........"});
@@ -54,7 +54,8 @@ TEST_F(RulesTest, removingEveryPieceEndsTheGameWithTheSameSoundAndWindow)
     EXPECT_EQ(tk.caption(StatusLabel::Score), " 100");
     EXPECT_EQ(state.gameOver, true);
     EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
-    EXPECT_EQ(lastLines(tk.log(), endOfGame.size()), endOfGame);
+    const Log scoredThenSounds = joined({{"caption score ' 100'"}, soundOf(2), endOfGame});
+    EXPECT_EQ(lastLines(tk.log(), scoredThenSounds.size()), scoredThenSounds);
 }
 
 TEST_F(RulesTest, withSoundOffMarkingRemovingAndTheEndStartNoSoundAndRunNoWaitingEventsButTheEndWindowOpens)

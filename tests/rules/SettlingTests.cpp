@@ -43,43 +43,20 @@ TEST_F(RulesTest, aFullColumnOrOneWithHolesOnlyAboveItsTopPieceIsLeftUntouched)
     EXPECT_TRUE(tk.log().empty());
 }
 
-TEST_F(RulesTest, theLastRemovalSettlesAndScoresThenPlaysSoundTwoThenThreeAndOpensTheEndWindow)
-{
-    setBoard({"..........", "..........", "..........", "..........", "..........",
-        "..........", "..........", "34........", "55........", "12........"});
-    rules.clickCell(81);
-    tk.clearLog();
-
-    rules.clickCell(82);
-
-    const Log settledThenSounds = joined({{"caption score ' 96'"}, soundOf(2), endOfGame});
-    EXPECT_EQ(lastLines(tk.log(), settledThenSounds.size()), settledThenSounds);
-    EXPECT_EQ(state.gameOver, true);
-    EXPECT_TRUE(invariantsHold(state, tk));
-}
-
 // Protects the column compaction: occupied columns close up to the left in their old order.
-
-TEST_F(RulesTest, withColumns3And4EmptyColumns5To10MoveTwoLeftAndColumns9And10EndEmpty)
-{
-    // Column c holds c pieces, of kind (c - 1) mod 5 + 1.
-    setBoard({".........5", "........45", ".......345", "......2345", ".....12345",
-        "....512345", "....512345", "....512345", ".2..512345", "12..512345"});
-
-    rules.closeEmptyColumns();
-
-    EXPECT_EQ(rowsOf(state), (Rows{".......5..", "......45..", ".....345..", "....2345..", "...12345..",
-                                 "..512345..", "..512345..", "..512345..", ".2512345..", "12512345.."}));
-    EXPECT_TRUE(invariantsHold(state, tk));
-}
 
 TEST_F(RulesTest, eachColumnMovesByTheEmptyColumnsLeftOfItAndWithoutAGapNothingMoves)
 {
     Rows lastColumnEmpty = noPairBoard;
     for (auto& row : lastColumnEmpty)
         row.back() = '.';
-    // Columns 2 and 5 empty; then only column 10; then every column.
-    const std::array<std::pair<Rows, Rows>, 3> boardsBeforeAndAfter{{
+    // Column c holds c pieces of kind (c - 1) mod 5 + 1, columns 3 and 4 empty; columns 2 and
+    // 5 empty; then only column 10; then every column.
+    const std::array<std::pair<Rows, Rows>, 4> boardsBeforeAndAfter{{
+        {{".........5", "........45", ".......345", "......2345", ".....12345", "....512345", "....512345",
+             "....512345", ".2..512345", "12..512345"},
+            {".......5..", "......45..", ".....345..", "....2345..", "...12345..", "..512345..", "..512345..",
+                "..512345..", ".2512345..", "12512345.."}},
         {{".........5", "........45", ".......345", "......2345", ".....12345", ".....12345", "...4.12345",
              "..34.12345", "..34.12345", "1.34.12345"},
             {".......5..", "......45..", ".....345..", "....2345..", "...12345..", "...12345..", "..412345..",
