@@ -28,24 +28,19 @@ const char* const exitTitle = "I will miss u, honey !!";
 
 // Protects the start: no game until the player asks for one, and the window's design untouched.
 
-TEST_F(GameTest, theWindowLoadsWithNoGameAtLevelOneWithSoundOnAndDealsNothing)
-{
-    EXPECT_TRUE(tk.log().empty());
-    EXPECT_EQ(state().gameOver, true);
-    EXPECT_EQ(state().level, Level::PieceOfTokay);
-    EXPECT_TRUE(state().soundOn);
-    EXPECT_EQ(rowsOf(state()), Rows(10, ".........."));
-    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), "000");
-    EXPECT_EQ(tk.caption(StatusLabel::Score), "000");
-}
-
-TEST_F(GameTest, beforeTheFirstGameClicksOnCellsChangeNothing)
+TEST_F(GameTest, theWindowLoadsWithNoGameAtLevelOneWithSoundOnAndClicksChangeNothingUntilTheFirstDeal)
 {
     for (int i = 1; i <= 100; ++i)
         game.clickCell(i);
 
     EXPECT_TRUE(tk.log().empty());
+    EXPECT_EQ(state().gameOver, true);
     EXPECT_EQ(state().anchorCell, 0);
+    EXPECT_EQ(state().level, Level::PieceOfTokay);
+    EXPECT_TRUE(state().soundOn);
+    EXPECT_EQ(rowsOf(state()), Rows(10, ".........."));
+    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), "000");
+    EXPECT_EQ(tk.caption(StatusLabel::Score), "000");
     for (int i = 1; i <= 100; ++i)
         EXPECT_EQ(tk.shown(i), (ShownPicture{1, PieceLook::Normal})) << i;
 }

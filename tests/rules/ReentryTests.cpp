@@ -58,33 +58,6 @@ TEST_F(ReentryTest, aClickWaitingWhileAGroupIsMarkedRunsInsideSoundOneAndMovesTh
     EXPECT_TRUE(invariantsHold(state(), tk));
 }
 
-TEST_F(ReentryTest, aSecondClickWaitingOnTheGroupJustMarkedRemovesItInsideSoundOne)
-{
-    dealKnownBoard(twoPairBoard);
-    clickDuring(1, 2);
-
-    game.clickCell(1);
-
-    EXPECT_EQ(state().score, 2);
-    EXPECT_EQ(state().anchorCell, 0);
-    EXPECT_EQ(rowsOf(state())[0], "..34512344");
-    EXPECT_EQ(state().gameOver, false);
-    EXPECT_TRUE(invariantsHold(state(), tk));
-}
-
-TEST_F(ReentryTest, aNewGameWaitingWhileAGroupIsMarkedLeavesAFreshBoardWithNothingMarked)
-{
-    dealKnownBoard(twoPairBoard);
-    newGameDuring(1);
-
-    game.clickCell(9);
-
-    EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
-    EXPECT_EQ(state().anchorCell, 0);
-    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), " 0");
-    EXPECT_TRUE(invariantsHold(state(), tk));
-}
-
 TEST_F(ReentryTest, aLevelChangeWaitingWhileAGroupIsMarkedAsksThenDealsAtTheNewLevel)
 {
     dealKnownBoard(twoPairBoard);
