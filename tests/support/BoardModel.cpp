@@ -11,6 +11,31 @@ int at(int row, int column) { return (row - 1) * side + column; }
 bool isPiece(int kind) { return kind >= 1 && kind <= kinds; }
 std::size_t slot(int cell) { return static_cast<std::size_t>(cell); }
 
+// The side neighbours of a cell; rows do not wrap.
+struct Neighbours {
+    std::array<int, 4> cells{};
+    int count = 0;
+    const int* begin() const { return cells.data(); }
+    const int* end() const { return cells.data() + count; }
+};
+
+Neighbours sideNeighbours(int cell)
+{
+    const int row = (cell - 1) / side;
+    const int column = (cell - 1) % side;
+    Neighbours result;
+    const auto add = [&result](int n) { result.cells[slot(result.count++)] = n; };
+    if (column > 0)
+        add(cell - 1);
+    if (row > 0)
+        add(cell - side);
+    if (column < side - 1)
+        add(cell + 1);
+    if (row < side - 1)
+        add(cell + side);
+    return result;
+}
+
 bool columnSettled(const Kinds& board, int column)
 {
     bool below = true;
@@ -82,23 +107,6 @@ void checkMarks(const Kinds& board, const Marks& marked, std::vector<std::string
 }
 
 } // namespace
-
-Neighbours sideNeighbours(int cell)
-{
-    const int row = (cell - 1) / side;
-    const int column = (cell - 1) % side;
-    Neighbours result;
-    const auto add = [&result](int n) { result.cells[slot(result.count++)] = n; };
-    if (column > 0)
-        add(cell - 1);
-    if (row > 0)
-        add(cell - side);
-    if (column < side - 1)
-        add(cell + 1);
-    if (row < side - 1)
-        add(cell + side);
-    return result;
-}
 
 Group groupAt(const Kinds& board, int cell)
 {

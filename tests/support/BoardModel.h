@@ -21,15 +21,6 @@ using Marks = std::array<bool, cells + 1>;
 // Cells in ascending order.
 using Group = std::vector<int>;
 
-// The side neighbours of a cell; rows do not wrap.
-struct Neighbours {
-    std::array<int, 4> cells{};
-    int count = 0;
-    const int* begin() const { return cells.data(); }
-    const int* end() const { return cells.data() + count; }
-};
-Neighbours sideNeighbours(int cell);
-
 // Every cell joined to `cell` through side neighbours of its kind.
 Group groupAt(const Kinds& board, int cell);
 // The largest group of two or more (the first found among equals); empty when no move is left.

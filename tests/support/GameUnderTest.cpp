@@ -1,7 +1,7 @@
 // Driving and watching the real game; see GameUnderTest.h.
 #include "tests/support/GameUnderTest.h"
 
-#include "tests/support/ExpectedPlay.h"
+#include "tests/support/BoardModel.h"
 #include "tests/support/PiecePicture.h"
 #include "tests/support/Waiting.h"
 
@@ -105,13 +105,9 @@ BoardSeen GameUnderTest::waitForDealtBoard(std::chrono::milliseconds timeout, co
     BoardSeen seen;
     waitUntil(timeout, [&] {
         seen = currentBoard();
-        bool dealt = seen.inexactCells.empty() && seen.board != replaced;
-        for (int kind = 1; kind <= 5; ++kind)
-            dealt = dealt && countOf(seen.board, kind) == 20;
-        for (int cell = 1; cell <= cellCount; ++cell)
-            dealt = dealt && !seen.board.highlighted[cell];
-        seen.matched = dealt;
-        return dealt || hasEnded();
+        seen.matched = seen.inexactCells.empty() && seen.board != replaced &&
+                       gelumpa::model::freshDeal(seen.board.kind) && seen.board.highlighted == Board{}.highlighted;
+        return seen.matched || hasEnded();
     });
     return seen;
 }
