@@ -28,16 +28,6 @@ protected:
             EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting click on " << cell;
         });
     }
-
-    // A new game that arrives while recording n starts and deals the sorted fill.
-    void newGameDuring(int n)
-    {
-        tk.queueEventDuring(n, [this] {
-            tk.queueDraws(cellDraws(unmovedCells()));
-            game.newGame();
-            EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting new game";
-        });
-    }
 };
 
 } // namespace
@@ -85,7 +75,11 @@ TEST_F(ReentryTest, aNewGameWaitingDuringTheLastRemovalOrTheEndOfTheGameLeavesAF
     for (const int sound : {2, 3}) {
         SCOPED_TRACE(sound);
         markTheLastPair();
-        newGameDuring(sound);
+        tk.queueEventDuring(sound, [this] {
+            tk.queueDraws(cellDraws(unmovedCells()));
+            game.newGame();
+            EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting new game";
+        });
 
         game.clickCell(2);
 
