@@ -5,6 +5,15 @@
 
 namespace gelumpa::test {
 
+namespace {
+
+// The draw that yields v from 1..100.
+double uForCell(int v) { return (v - 1 + 0.5) / 100; }
+// The draw that yields n from 2..4.
+double uForLength(int n) { return (n - 2 + 0.5) / 3; }
+
+} // namespace
+
 RunDraws& RunDraws::cell(int v)
 {
     values.push_back(uForCell(v));

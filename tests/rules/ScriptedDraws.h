@@ -8,11 +8,6 @@
 
 namespace gelumpa::test {
 
-// The draw that yields v from 1..100.
-constexpr double uForCell(int v) { return (v - 1 + 0.5) / 100; }
-// The draw that yields n from 2..4.
-constexpr double uForLength(int n) { return (n - 2 + 0.5) / 3; }
-
 // Draws for a Piece of Tokay deal, written in the order the dealing makes them.
 class RunDraws {
 public:
