@@ -87,14 +87,4 @@ std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToo
     return broken;
 }
 
-std::string brokenBetweenEvents(const GameState& s)
-{
-    const bool moveLeft = model::moveLeft(model::kindsOf(s));
-    if (s.gameOver && moveLeft)
-        return "the game ended with a move left";
-    if (!s.gameOver && s.score != 0 && !moveLeft)
-        return "the game goes on after a removal left no move";
-    return {};
-}
-
 } // namespace gelumpa::test

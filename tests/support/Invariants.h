@@ -15,9 +15,4 @@ std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToo
 // Every cell that does not show what it holds, on any board, in words; empty when all do.
 std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingToolkit& tk);
 
-// What must hold whenever the event loop takes the next event, though not inside a handler
-// (a removal's sound may let events in before its end test): the game is over exactly when
-// no move is left. Empty when it holds, else the rule broken, in words.
-std::string brokenBetweenEvents(const GameState& s);
-
 } // namespace gelumpa::test

@@ -149,14 +149,17 @@ void RandomPlayer::checkBeforeFirstGame(const Move& move)
         fail(describe(move), {"before the first game nothing may change"});
 }
 
-// What holds whenever the event loop takes the next event, but not inside a handler:
-// a removal's sound may let events in before its end test.
+// Whenever the event loop takes the next event, though not inside a handler (a removal's
+// sound may let events in before its end test), the game is over exactly when no move is left.
 void RandomPlayer::checkBetweenEvents()
 {
     if (!broken.empty() || tk.seeds() == 0)
         return;
-    if (const std::string rule = brokenBetweenEvents(state()); !rule.empty())
-        fail("between events", {rule});
+    const bool moveLeft = model::moveLeft(model::kindsOf(state()));
+    if (state().gameOver && moveLeft)
+        fail("between events", {"the game ended with a move left"});
+    if (!state().gameOver && state().score != 0 && !moveLeft)
+        fail("between events", {"the game goes on after a removal left no move"});
     gamesOver += state().gameOver && !wasOver ? 1 : 0;
     wasOver = state().gameOver;
 }
