@@ -1,4 +1,4 @@
-// The seeded bursts and their command lines; see StormScript.h.
+// The seeded bursts as command lines; see StormScript.h.
 #include "StormScript.h"
 
 #include "tests/support/BoardPicture.h"
@@ -43,19 +43,21 @@ constexpr int pictureReachY = 80;
 
 } // namespace
 
-StormScript::StormScript(std::uint32_t seed) : moves(weights, seed) {}
+StormScript::StormScript(std::uint32_t seed, const ScreenPlaces& places) : moves(weights, seed), places(places) {}
 
-std::vector<Action> StormScript::nextBurst()
+Burst StormScript::nextBurst(QPoint from)
 {
-    std::vector<Action> burst(static_cast<std::size_t>(between(shortestBurst, longestBurst)));
-    for (Action& action : burst)
-        action = nextAction();
+    pointer = from;
+    Burst burst;
+    for (int count = between(shortestBurst, longestBurst); count > 0; --count)
+        addMove(burst);
     return burst;
 }
 
-Action StormScript::nextAction()
+void StormScript::addMove(Burst& burst)
 {
     using gelumpa::model::Act;
+    using e2e::MenuCommand;
     const gelumpa::model::Move move = *moves.next();
     switch (move.act) {
     case Act::ClickCell:
@@ -63,31 +65,50 @@ Action StormScript::nextAction()
         // Now and then the cell clicked last, as a player finishing a move does.
         const bool again = !lastCellPoint.isNull() && moves.below(5) == 0;
         lastCellPoint = again ? lastCellPoint : cellPoint(move.argument);
-        return {move.act == Act::ClickCell ? storm::Act::Click : storm::Act::DoubleClick, lastCellPoint};
+        clickAt(burst, places.clientOrigin + lastCellPoint, move.act == Act::ClickCell ? 1 : 2);
+        return;
     }
     case Act::ClickBeside:
         if (move.argument < marginClicks) {
             // The white margins and the black frame around the cells, on all four sides.
+            QPoint point;
             switch (moves.below(4)) {
-            case 0: return {storm::Act::Click, pointIn(0, 0, boardLeft - 1, panelTop - 1)};
-            case 1: return {storm::Act::Click, pointIn(boardLeft + boardSide, 0, e2e::clientWidth - 1, panelTop - 1)};
-            case 2: return {storm::Act::Click, pointIn(0, 0, e2e::clientWidth - 1, boardTop - 1)};
-            default: return {storm::Act::Click, pointIn(0, boardTop + boardSide, e2e::clientWidth - 1, panelTop - 1)};
+            case 0: point = pointIn(0, 0, boardLeft - 1, panelTop - 1); break;
+            case 1: point = pointIn(boardLeft + boardSide, 0, e2e::clientWidth - 1, panelTop - 1); break;
+            case 2: point = pointIn(0, 0, e2e::clientWidth - 1, boardTop - 1); break;
+            default: point = pointIn(0, boardTop + boardSide, e2e::clientWidth - 1, panelTop - 1); break;
             }
+            clickAt(burst, places.clientOrigin + point);
+        } else if (move.argument < marginClicks + panelClicks) {
+            clickAt(burst, places.clientOrigin + pointIn(0, panelTop, e2e::clientWidth - 1, e2e::clientHeight - 1));
+        } else {
+            // Where the picture windows come up, centred on the main window.
+            clickAt(burst, places.windowMiddle +
+                               QPoint(between(-pictureReachX, pictureReachX), between(-pictureReachY, pictureReachY)));
         }
-        if (move.argument < marginClicks + panelClicks)
-            return {storm::Act::Click, pointIn(0, panelTop, e2e::clientWidth - 1, e2e::clientHeight - 1)};
-        return {storm::Act::PictureClick,
-                QPoint(between(-pictureReachX, pictureReachX), between(-pictureReachY, pictureReachY))};
-    case Act::Level:
-        return {storm::Act::Command, QPoint(),
-                move.argument == 1 ? e2e::MenuCommand::PieceOfTokay : e2e::MenuCommand::Nightmare};
-    case Act::Sound:
-        return {storm::Act::Command, QPoint(),
-                move.argument == 1 ? e2e::MenuCommand::SoundOn : e2e::MenuCommand::SoundOff};
-    case Act::About: return {storm::Act::Command, QPoint(), e2e::MenuCommand::About};
-    default: return {storm::Act::Command, QPoint(), e2e::MenuCommand::NewGame}; // the only other act the weights give
+        return;
+    case Act::Level: choose(burst, move.argument == 1 ? MenuCommand::PieceOfTokay : MenuCommand::Nightmare); return;
+    case Act::Sound: choose(burst, move.argument == 1 ? MenuCommand::SoundOn : MenuCommand::SoundOff); return;
+    case Act::About: choose(burst, MenuCommand::About); return;
+    default: choose(burst, MenuCommand::NewGame); return; // the only other act the weights give
     }
+}
+
+void StormScript::clickAt(Burst& burst, QPoint target, int times)
+{
+    const QPoint step = target - pointer;
+    if (!step.isNull())
+        burst.commands << "mousemove_relative" << "--" << QString::number(step.x()) << QString::number(step.y());
+    pointer = target;
+    for (int click = 0; click < times; ++click)
+        burst.commands << "mousedown" << "1" << "mouseup" << "1";
+    burst.events += times;
+}
+
+void StormScript::choose(Burst& burst, e2e::MenuCommand command)
+{
+    burst.commands << "key" << "--delay" << "0" << e2e::menuKeys(command);
+    ++burst.events;
 }
 
 // Pieces gather at the bottom left as a game goes on, so the clicks lean that way: the lower
@@ -113,30 +134,6 @@ QPoint StormScript::pointIn(int left, int top, int right, int bottom)
         if (!underGameMenu.contains(point))
             return point;
     }
-}
-
-QStringList burstCommands(const std::vector<Action>& burst, const ScreenPlaces& places, QPoint pointer)
-{
-    QStringList commands;
-    const auto clickAt = [&](QPoint target, int times) {
-        const QPoint step = target - pointer;
-        if (!step.isNull())
-            commands << "mousemove_relative" << "--" << QString::number(step.x()) << QString::number(step.y());
-        pointer = target;
-        for (int click = 0; click < times; ++click)
-            commands << "mousedown" << "1" << "mouseup" << "1";
-    };
-    for (const Action& action : burst) {
-        if (action.act == Act::Command) {
-            commands << "key" << "--delay" << "0" << e2e::menuKeys(action.command);
-            continue;
-        }
-        if (action.act == Act::PictureClick)
-            clickAt(places.windowMiddle + action.point, 1);
-        else
-            clickAt(places.clientOrigin + action.point, action.act == Act::DoubleClick ? 2 : 1);
-    }
-    return commands;
 }
 
 } // namespace storm

@@ -82,7 +82,7 @@ protected:
 
     // How the game ended, when it has.
     std::string describeEnd();
-    QString sendBurst(const std::vector<Action>& burst, const ScreenPlaces& places);
+    QString sendBurst(StormScript& script, std::int64_t& sent);
     QString comeToRest(std::mt19937& answers);
     QString proveAnswering();
     QString checkBoard();
@@ -124,15 +124,15 @@ std::optional<QPoint> EventStorm::pointer()
     return QPoint(x.captured(1).toInt(), y.captured(1).toInt());
 }
 
-QString EventStorm::sendBurst(const std::vector<Action>& burst, const ScreenPlaces& places)
+QString EventStorm::sendBurst(StormScript& script, std::int64_t& sent)
 {
     const std::optional<QPoint> from = pointer();
     if (!from)
         return QStringLiteral("xdotool could not tell where the pointer is");
-    const QStringList commands = burstCommands(burst, places, *from);
-    const e2e::ToolResult sent = desktop().run("xdotool", commands);
-    if (sent.exitCode != 0)
-        return QStringLiteral("xdotool failed on: ") + commands.join(QLatin1Char(' '));
+    const Burst burst = script.nextBurst(*from);
+    sent += burst.events;
+    if (desktop().run("xdotool", burst.commands).exitCode != 0)
+        return QStringLiteral("xdotool failed on: ") + burst.commands.join(QLatin1Char(' '));
     return {};
 }
 
@@ -261,21 +261,16 @@ TEST_F(EventStorm, burstsOfClicksAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBo
 
     e2e::Board dealt;
     ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
-    const ScreenPlaces places{game().clientOrigin(), game().mainWindowGeometry().center()};
-
     const Clock::time_point start = Clock::now();
-    StormScript script(seed);
+    StormScript script(seed, {game().clientOrigin(), game().mainWindowGeometry().center()});
     // The answers have their own generator, so the bursts stay the same whatever is asked.
     std::mt19937 answers(seed + 1);
     std::int64_t sent = 0;
     int bursts = 0;
     QString failure;
     while (failure.isEmpty() && sent < events) {
-        const std::vector<Action> burst = script.nextBurst();
         ++bursts;
-        for (const Action& action : burst)
-            sent += action.act == Act::DoubleClick ? 2 : 1;
-        failure = sendBurst(burst, places);
+        failure = sendBurst(script, sent);
         if (failure.isEmpty())
             failure = comeToRest(answers);
         if (failure.isEmpty())
