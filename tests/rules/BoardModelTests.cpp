@@ -35,16 +35,8 @@ bool names(const model::Kinds& board, const model::Marks& marked, std::string_vi
 
 } // namespace
 
-// Protects the legality checks: they accept what play can leave and name each broken rule.
-TEST(BoardModel, acceptsAFullDealASettledBoardAndOneWholeMarkedGroupEvenOfOne)
-{
-    EXPECT_EQ(model::illegalities(sortedFill(), {}), std::vector<std::string>{});
-    const Kinds board = kindsFrom(settled);
-    EXPECT_EQ(model::illegalities(board, {}), std::vector<std::string>{});
-    EXPECT_EQ(model::illegalities(board, marks({82, 92, 93})), std::vector<std::string>{});
-    EXPECT_EQ(model::illegalities(board, marks({61})), std::vector<std::string>{});
-}
-
+// Protects the legality checks: they name each broken rule (that they accept what play can
+// leave, every random game and the storm show).
 TEST(BoardModel, namesAFloatingPieceAGapBetweenColumnsAKindBeyondTwentyAndAnUnknownCell)
 {
     Kinds floating = kindsFrom(settled);
