@@ -10,9 +10,10 @@
 #include <QGridLayout>
 #include <QMessageBox>
 
-#include "ui/EmbeddedSound.h"
 #include "ui/AboutWindow.h"
+#include "ui/EmbeddedSound.h"
 #include "ui/EndWindow.h"
+#include "ui/SoundBesideWindow.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -60,8 +61,9 @@ void QtToolkit::terminateProcess()
 }
 
 QtToolkit::QtToolkit(const Widgets& widgets, ExitProcess exitProcess)
-    : widgets(widgets), exitProcess(std::move(exitProcess))
+    : widgets(widgets), exitProcess(std::move(exitProcess)), sound(embeddedRecordings(), showPendingRepaints)
 {
+    prepareAfterFirstPaint(sound, widgets.board);
 }
 
 QAction& QtToolkit::item(MenuItem item)
@@ -180,14 +182,17 @@ double QtToolkit::drawUniform()
     return static_cast<double>(random() >> 11) * 0x1.0p-53;
 }
 
-std::span<const std::uint8_t> QtToolkit::recording(Sound sound)
+std::span<const std::uint8_t> QtToolkit::recording(Sound asked)
 {
-    return embeddedRecording(static_cast<int>(sound));
+    recordingAsked = static_cast<std::size_t>(asked) - 1;
+    return embeddedRecording(static_cast<int>(asked));
 }
 
+// The game plays what it has just asked for; the output plays it from where it lies.
 void QtToolkit::playFromMemory(std::span<const std::uint8_t> waveImage)
 {
-    sound.play(waveImage);
+    if (!waveImage.empty())
+        sound.play(recordingAsked);
 }
 
 } // namespace gelumpa

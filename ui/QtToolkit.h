@@ -11,11 +11,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "audio/SoundOutput.h"
 #include "core/Toolkit.h"
 #include "ui/BoardView.h"
 #include "ui/PictureWindow.h"
 #include "ui/PieceStores.h"
-#include "ui/SdlAudio.h"
 #include "ui/StatusPanel.h"
 
 namespace gelumpa {
@@ -61,7 +61,7 @@ public:
     std::span<const std::uint8_t> recording(Sound sound) override;
     void playFromMemory(std::span<const std::uint8_t> waveImage) override;
 
-    const SdlAudio& audio() const { return sound; }
+    const SoundOutput& audio() const { return sound; }
 
 private:
     QPointer<PictureWindow>& slot(Window window);
@@ -72,7 +72,9 @@ private:
     ExitProcess exitProcess;
     std::array<QPointer<PictureWindow>, 2> windows;
     std::mt19937_64 random;
-    SdlAudio sound;
+    // The recording the game asked for last: the one it plays next.
+    std::size_t recordingAsked = 0;
+    SoundOutput sound;
 };
 
 } // namespace gelumpa
