@@ -3,6 +3,7 @@
 // whatever cannot be played is silence without delay. The device is opened and closed by
 // the output's worker thread, so what it does is waited for.
 #include <array>
+#include <vector>
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,6 +11,7 @@
 
 #include "UiTestGroups.h"
 #include "audio/SoundOutput.h"
+#include "audio/WaveImage.h"
 #include "ui/EmbeddedSound.h"
 #include "ui/SoundBesideWindow.h"
 
@@ -57,6 +59,29 @@ private slots:
         clock.start();
         QTRY_VERIFY_WITH_TIMEOUT(!audio.deviceOpen(), 3000);
         QVERIFY(clock.elapsed() < 2500);
+    }
+
+    // The samples are played where they lie, so the reader alone decides where they end: an odd
+    // chunk's pad byte, a chunk after the samples and bytes beyond the RIFF size are no sound.
+    void aWaveImagesSamplesAreFoundByItsChunkSizes()
+    {
+        const std::vector<std::uint8_t> image{
+            'R', 'I', 'F', 'F', 62, 0, 0, 0, 'W', 'A', 'V', 'E',
+            'j', 'u', 'n', 'k', 3, 0, 0, 0, 9, 9, 9, 0,
+            'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1f, 0, 0, 0x40, 0x1f, 0, 0, 1, 0, 8, 0,
+            'd', 'a', 't', 'a', 3, 0, 0, 0, 1, 2, 3, 0,
+            'L', 'I', 'S', 'T', 2, 0, 0, 0, 7, 7, 7, 7};
+        const auto wave = readWaveImage(image);
+        QVERIFY(wave);
+        QCOMPARE(wave->rate, 8000);
+        QCOMPARE(wave->channels, 1);
+        QCOMPARE(wave->bitsPerSample, 8);
+        QCOMPARE(std::vector<std::uint8_t>(wave->samples.begin(), wave->samples.end()),
+                 (std::vector<std::uint8_t>{1, 2, 3}));
+        QCOMPARE(wave->samples.data(), image.data() + 56);
+        const auto cut = readWaveImage(std::span(image).first(58));
+        QVERIFY(cut);
+        QCOMPARE(cut->samples.size(), std::size_t{2});
     }
 
     void whatCannotBePlayedIsSkippedInSilence()
