@@ -1,10 +1,10 @@
 // The benchmark's ear: records a PulseAudio source (the null sink's monitor) through parec and
-// tells when sounds began, on the same clock as the click stopwatch (CLOCK_MONOTONIC).
-//   gelumpa-soundtime listen FILE SOURCE   records until SIGTERM: FILE the samples (written as
-//                                          they come), FILE.start the microsecond of the first
+// tells when sounds reached it, on the same clock as the click stopwatch (CLOCK_MONOTONIC).
+//   gelumpa-soundtime listen FILE SOURCE   records until SIGTERM: FILE the samples, FILE.times
+//                                          when each read arrived and how many samples it ended at
 //   gelumpa-soundtime exec COMMAND ARGS…    prints the microsecond, then becomes COMMAND
-//   gelumpa-soundtime delay FILE TIME…     for each TIME (µs), the microseconds to the first
-//                                          sample louder than -40 dBFS after it
+//   gelumpa-soundtime delay FILE TIME…     for each TIME (µs), the microseconds until the read that
+//                                          held the first sample louder than -40 dBFS after it
 // The recorder's own delay is in every figure alike, so differences between figures hold.
 #include <signal.h>
 #include <sys/wait.h>
@@ -19,12 +19,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr long long rate = 44100;
 // -40 dBFS of a signed 16-bit sample.
 constexpr int loud = 328;
 // A sound this much later than its event is not its own.
@@ -38,9 +38,7 @@ long long nowMicroseconds()
 volatile sig_atomic_t stopping = 0;
 void stop(int) { stopping = 1; }
 
-// Each read's arrival, less the playing time of the samples before it, is when the first sample
-// was heard plus the recorder's delay of that read, which varies: the sink renders ahead and the
-// recorder is woken late. The median of these is the estimate.
+// The recorder reads about every millisecond: a sample counts as heard when its read arrived.
 int listen(const std::string& file, const char* source)
 {
     int pipeEnds[2];
@@ -63,8 +61,8 @@ int listen(const std::string& file, const char* source)
     sigaction(SIGINT, &action, nullptr);
 
     std::ofstream samples(file, std::ios::binary);
+    std::ofstream reads(file + ".times");
     long long bytes = 0;
-    std::vector<long long> starts;
     std::vector<char> buffer(65536);
     while (!stopping) {
         const ssize_t got = read(pipeEnds[0], buffer.data(), buffer.size());
@@ -76,37 +74,38 @@ int listen(const std::string& file, const char* source)
         samples.write(buffer.data(), got);
         samples.flush();
         bytes += got;
-        starts.push_back(arrived - (bytes / 2) * 1'000'000 / rate);
+        reads << arrived << ' ' << bytes / 2 << '\n';
     }
     kill(recorder, SIGTERM);
     waitpid(recorder, nullptr, 0);
-    if (starts.empty())
-        return 1;
-    std::nth_element(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(starts.size() / 2), starts.end());
-    std::ofstream(file + ".start") << starts[starts.size() / 2] << '\n';
-    return 0;
+    return bytes > 0 ? 0 : 1;
 }
 
 int delay(const std::string& file, int count, char* times[])
 {
     std::ifstream in(file, std::ios::binary);
     const std::vector<char> raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    long long start = 0;
-    if (!(std::ifstream(file + ".start") >> start))
-        return 1;
     const auto sample = [&](long long i) {
         return static_cast<std::int16_t>(static_cast<std::uint8_t>(raw[2 * i])
                                          | (static_cast<std::uint8_t>(raw[2 * i + 1]) << 8));
     };
-    const long long frames = static_cast<long long>(raw.size() / 2);
+    // Each read: when it arrived, and the count of samples at its end.
+    std::vector<std::pair<long long, long long>> reads;
+    std::ifstream readTimes(file + ".times");
+    for (long long arrived = 0, end = 0; readTimes >> arrived >> end;)
+        reads.emplace_back(arrived, std::min(end, static_cast<long long>(raw.size() / 2)));
     for (int n = 0; n < count; ++n) {
         const long long event = std::atoll(times[n]);
-        long long i = std::max(0LL, (event - start) * rate / 1'000'000 + 1);
-        while (i < frames && std::abs(sample(i)) < loud)
-            ++i;
-        const long long heard = start + i * 1'000'000 / rate;
-        if (i < frames && heard - event <= longestDelay)
-            std::printf("%lld\n", heard - event);
+        auto read = std::find_if(reads.begin(), reads.end(), [&](const auto& r) { return r.first > event; });
+        long long i = read == reads.begin() || read == reads.end() ? 0 : std::prev(read)->second;
+        for (; read != reads.end() && read->first - event <= longestDelay; ++read) {
+            while (i < read->second && std::abs(sample(i)) < loud)
+                ++i;
+            if (i < read->second)
+                break;
+        }
+        if (read != reads.end() && read->first - event <= longestDelay)
+            std::printf("%lld\n", read->first - event);
         else
             std::printf("none\n");
     }
