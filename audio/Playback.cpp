@@ -1,7 +1,6 @@
 // SDL2 behind the sound output. A sound is heard as soon as SDL allows: the output takes the
-// sound server's own rate and channels, so the server converts nothing; the device's buffer is
-// short (its first, silent period comes before every sound); the samples are converted before
-// the device opens and queued before it starts.
+// sound server's own rate and channels, so the server converts nothing; the samples are converted
+// before the device opens and queued before it starts, so that SDL's first period is the sound's.
 #include "audio/Playback.h"
 
 #include <cstring>
@@ -15,8 +14,12 @@ namespace {
 // Time the device keeps playing after its queue has emptied (its own buffer), and
 // a little more, before it is closed.
 constexpr std::chrono::milliseconds closeMargin{300};
-// About 5 ms at the usual rates: the device's buffer, and so its latency.
-constexpr Uint16 deviceBufferFrames = 256;
+// About 23 ms at the usual rates: the device's period, which is also all the server buffers for
+// it. SDL's thread sometimes fills a first period with silence before the sound is queued, and
+// then the sound comes that much later; a shorter period leaves too little to play on while a busy
+// machine keeps the client waiting (gaps of 1-3 ms in a third of the sounds with 256 frames, of up
+// to 38 ms in some with 512), a longer one makes the late sounds later still.
+constexpr Uint16 deviceBufferFrames = 1024;
 
 SDL_AudioFormat sampleFormat(int bitsPerSample) { return bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB; }
 } // namespace
@@ -106,8 +109,8 @@ bool Playback::convert(const WaveImage& wave)
     return true;
 }
 
-// The device opens paused: the sound is queued before it starts, so that only the one period
-// SDL may already have filled with silence comes before it.
+// The device opens paused, its thread already at work: the sound is queued before it starts, so
+// that at most the one period SDL may already have filled with silence comes before it.
 bool Playback::openDevice()
 {
     if (device != 0)
