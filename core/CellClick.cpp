@@ -44,7 +44,7 @@ void Rules::markGroupAt(int cell)
     state.anchorCell = cell;
     state.selectionCount = 0;
     markGroup(cell, state.kind(cell));
-    toolkit.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
+    display.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
     for (int k = 1; k <= state.selectionCount; ++k)
         showCell(state.selection[static_cast<std::size_t>(k)]);
     if (state.soundOn)
@@ -76,7 +76,7 @@ void Rules::removeGroup()
         dropColumn(cell, 0);
     closeEmptyColumns();
     state.score += state.selectionCount;
-    toolkit.setCaption(StatusLabel::Score, numberText(state.score));
+    display.setCaption(StatusLabel::Score, numberText(state.score));
     state.anchorCell = 0;
     if (state.soundOn)
         sounds.play(Sound::Remove);

@@ -6,9 +6,9 @@ namespace gelumpa {
 void Rules::showCell(int cell)
 {
     if (state.kind(cell) == 0)
-        toolkit.clearCell(cell);
+        display.clearCell(cell);
     else
-        toolkit.showPiece(cell, state.kind(cell), state.marked(cell) ? PieceLook::Highlighted : PieceLook::Normal);
+        display.showPiece(cell, state.kind(cell), state.marked(cell) ? PieceLook::Highlighted : PieceLook::Normal);
 }
 
 } // namespace gelumpa

@@ -25,8 +25,8 @@ void Rules::endGame()
     state.gameOver = true;
     if (state.soundOn)
         sounds.play(Sound::GameEnd);
-    toolkit.createWindow(Window::EndOfGame);
-    toolkit.showWindow(Window::EndOfGame);
+    dialogs.createWindow(Window::EndOfGame);
+    dialogs.showWindow(Window::EndOfGame);
 }
 
 } // namespace gelumpa

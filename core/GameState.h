@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string_view>
 
 #include "core/CellGeometry.h"
 
@@ -10,6 +12,14 @@ namespace gelumpa {
 
 // The two difficulty levels, numbered as their menu items are.
 enum class Level { PieceOfTokay = 1, Nightmare = 2 };
+
+// A level's name as the status panel shows it; its menu item's caption is the same with an
+// access key.
+constexpr std::string_view levelName(Level level)
+{
+    constexpr std::array<std::string_view, 3> names{"", "Piece of Tokay", "Nightmare"};
+    return names[static_cast<std::size_t>(level)];
+}
 
 struct BoardCell {
     int kind = 0; // 0 empty, 1..5 a piece

@@ -2,15 +2,19 @@
 // marking, settling after a removal and the end-of-game test.
 #pragma once
 
+#include "core/BoardDisplay.h"
+#include "core/Dialogs.h"
 #include "core/GameState.h"
 #include "core/SoundHook.h"
-#include "core/Toolkit.h"
 
 namespace gelumpa {
 
 class Rules {
 public:
-    Rules(GameState& state, Toolkit& toolkit, SoundHook& sounds) : state(state), toolkit(toolkit), sounds(sounds) {}
+    Rules(GameState& state, BoardDisplay& display, Dialogs& dialogs, SoundHook& sounds)
+        : state(state), display(display), dialogs(dialogs), sounds(sounds)
+    {
+    }
 
     // A click on a cell, 1..100.
     void clickCell(int cell);
@@ -38,7 +42,8 @@ private:
     bool inSelection(int cell) const;
 
     GameState& state;
-    Toolkit& toolkit;
+    BoardDisplay& display;
+    Dialogs& dialogs;
     SoundHook& sounds;
 };
 

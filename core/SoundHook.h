@@ -1,5 +1,6 @@
 // The one thing the rules need from the sound effects: play one of them.
-// The rules own the decision (the sound switch); the effects own how a recording is played.
+// The rules own the decision (the sound switch); the effects start the sound and let the
+// waiting events run.
 #pragma once
 
 namespace gelumpa {

@@ -14,43 +14,42 @@ void Game::chooseLevel(Level level)
     if (level == state.level)
         return;
     if (!state.gameOver
-        && toolkit.askYesNo("Ehm, Are you sure to restart the game ??", "Belon selesai udah mo yang lain..")
+        && dialogs.askYesNo("Ehm, Are you sure to restart the game ??", "Belon selesai udah mo yang lain..")
             == Answer::No)
         return;
-    toolkit.setChecked(levelItem(otherLevel(level)), false);
+    display.setChecked(levelItem(otherLevel(level)), false);
     state.level = level;
-    toolkit.setChecked(levelItem(level), true);
-    // The item's caption without its leading access-key marker.
-    toolkit.setCaption(StatusLabel::Level, toolkit.menuCaption(levelItem(level)).substr(1));
+    display.setChecked(levelItem(level), true);
+    display.setCaption(StatusLabel::Level, levelName(level));
     newGame();
 }
 
 void Game::setSoundOn(bool on)
 {
-    toolkit.setChecked(soundItem(!on), false);
+    display.setChecked(soundItem(!on), false);
     state.soundOn = on;
-    toolkit.setChecked(soundItem(on), true);
+    display.setChecked(soundItem(on), true);
 }
 
 void Game::showCredits()
 {
     if (state.soundOn)
         effects.play(Sound::About);
-    toolkit.createWindow(Window::About);
-    toolkit.showWindow(Window::About);
+    dialogs.createWindow(Window::About);
+    dialogs.showWindow(Window::About);
 }
 
 void Game::askToLeave()
 {
-    if (toolkit.askOkCancel("Si Kumbel makan burket bakar, apa benar ente mo keluar ??", "I will miss u, honey !!")
+    if (dialogs.askOkCancel("Si Kumbel makan burket bakar, apa benar ente mo keluar ??", "I will miss u, honey !!")
         == Answer::Ok)
-        toolkit.endProgram();
+        program.endProgram();
 }
 
 void Game::closeWindows()
 {
-    toolkit.closeWindow(Window::About);
-    toolkit.closeWindow(Window::EndOfGame);
+    dialogs.closeWindow(Window::About);
+    dialogs.closeWindow(Window::EndOfGame);
 }
 
 } // namespace gelumpa

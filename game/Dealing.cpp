@@ -18,14 +18,14 @@ void Game::newGame()
     state.anchorCell = 0;
     state.score = 0;
     state.selectionCount = 0;
-    toolkit.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
-    toolkit.setCaption(StatusLabel::Score, numberText(state.score));
+    display.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
+    display.setCaption(StatusLabel::Score, numberText(state.score));
     state.gameOver = false;
 }
 
 void Game::dealBoard()
 {
-    toolkit.seedFromClock();
+    chance.seedFromClock();
     int kind = 1;
     for (int cell = 1; cell <= cellCount; ++cell) {
         state.kind(cell) = kind;
@@ -44,7 +44,7 @@ void Game::dealBoard()
 // A whole number from first .. first + count - 1.
 int Game::draw(int count, int first)
 {
-    return static_cast<int>(toolkit.drawUniform() * count) + first;
+    return static_cast<int>(chance.drawUniform() * count) + first;
 }
 
 // Nightmare: every cell in turn trades places with a drawn cell.

@@ -1,17 +1,24 @@
 // The game behind the main window: its state, the rules of play and the menu commands.
-// The window forwards its events here; every effect goes out through the toolkit.
+// The window forwards its events here; every effect goes out through the interfaces it is given.
 #pragma once
 
+#include "core/BoardDisplay.h"
+#include "core/Chance.h"
+#include "core/Dialogs.h"
 #include "core/GameState.h"
+#include "core/Program.h"
 #include "core/Rules.h"
-#include "core/Toolkit.h"
 #include "game/SoundEffects.h"
 
 namespace gelumpa {
 
 class Game {
 public:
-    explicit Game(Toolkit& toolkit) : toolkit(toolkit), effects(toolkit), rules(state, toolkit, effects) {}
+    Game(BoardDisplay& display, Dialogs& dialogs, Chance& chance, Program& program)
+        : display(display), dialogs(dialogs), chance(chance), program(program), effects(program),
+          rules(state, display, dialogs, effects)
+    {
+    }
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -27,7 +34,6 @@ public:
     void closeWindows();
 
     const GameState& gameState() const { return state; }
-    const SoundEffects& soundEffects() const { return effects; }
 
 private:
     void dealBoard();
@@ -35,7 +41,10 @@ private:
     void mixByRuns();
     void mixByCells();
 
-    Toolkit& toolkit;
+    BoardDisplay& display;
+    Dialogs& dialogs;
+    Chance& chance;
+    Program& program;
     GameState state;
     SoundEffects effects;
     Rules rules;

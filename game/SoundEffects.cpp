@@ -5,10 +5,8 @@ namespace gelumpa {
 
 void SoundEffects::play(Sound sound)
 {
-    const auto image = toolkit.recording(sound);
-    buffer.assign(image.begin(), image.end());
-    toolkit.playFromMemory(buffer);
-    toolkit.runWaitingEvents();
+    program.startSound(sound);
+    program.runWaitingEvents();
 }
 
 } // namespace gelumpa

@@ -1,27 +1,20 @@
-// The sound effects: each plays its embedded recording from memory, then lets the
-// window events already waiting run.
+// The sound effects: each starts its recording, then lets the window events already
+// waiting run.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
+#include "core/Program.h"
 #include "core/SoundHook.h"
-#include "core/Toolkit.h"
 
 namespace gelumpa {
 
 class SoundEffects final : public SoundHook {
 public:
-    explicit SoundEffects(Toolkit& toolkit) : toolkit(toolkit) {}
+    explicit SoundEffects(Program& program) : program(program) {}
 
     void play(Sound sound) override;
 
-    // The recording most recently played; the sound output plays from it.
-    const std::vector<std::uint8_t>& lastRecording() const { return buffer; }
-
 private:
-    Toolkit& toolkit;
-    std::vector<std::uint8_t> buffer;
+    Program& program;
 };
 
 } // namespace gelumpa

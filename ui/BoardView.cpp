@@ -67,7 +67,9 @@ void BoardView::paintEvent(QPaintEvent* event)
         if (side != square.width() || side != square.height())
             painter.fillRect(square, picture->background);
         const QPoint inset((square.width() - side) / 2, (square.height() - side) / 2);
-        painter.drawPixmap(QRect(square.topLeft() + inset, QSize(side, side)), picture->pixmap);
+        const bool sharper = factor % 2 == 0 && !picture->twiceSize.isNull();
+        painter.drawPixmap(QRect(square.topLeft() + inset, QSize(side, side)),
+                           sharper ? picture->twiceSize : picture->pixmap);
     }
 }
 

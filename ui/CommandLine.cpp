@@ -1,4 +1,4 @@
-// The game's two options and Qt's own, told apart before Qt reads them; see CommandLine.h.
+// The game's own options and Qt's, told apart before Qt reads them; see CommandLine.h.
 #include "ui/CommandLine.h"
 
 #include <algorithm>
@@ -16,6 +16,8 @@ constexpr std::string_view usage =
     "Usage: gelumpa [OPTION]...\n"
     "Gelumpa Dravenik, a puzzle game: clear a board of coloured balls group by group.\n"
     "\n"
+    "      --symbols  draw a black shape inside each ball as well, one for each colour:\n"
+    "                 a ring, a plus, a cross, a square or a triangle\n"
     "  -h, --help     show this help and leave\n"
     "      --version  show the version and leave\n"
     "\n"
@@ -62,12 +64,17 @@ int refuse(const char* what, std::string_view argument)
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, const char* const argv[])
+CommandLineAnswer answerCommandLine(int argc, const char* const argv[])
 {
     bool help = false;
     bool version = false;
+    bool symbols = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
+        if (argument == "--symbols") {
+            symbols = true;
+            continue;
+        }
         if (argument == "-h" || argument == "--help") {
             help = true;
             continue;
@@ -77,24 +84,24 @@ std::optional<int> answerCommandLine(int argc, const char* const argv[])
             continue;
         }
         if (argument.size() < 2 || argument.front() != '-')
-            return refuse("unexpected argument", argument);
+            return {refuse("unexpected argument", argument)};
         const std::string_view name = argument.substr(argument.substr(0, 2) == "--" ? 2 : 1);
         if (contains(qtFlags, name) || startsWithOneOf(name))
             continue;
         if (!contains(qtOptionsWithValue, name))
-            return refuse("unknown option", argument);
+            return {refuse("unknown option", argument)};
         if (++i == argc)
-            return refuse("missing value after", argument);
+            return {refuse("missing value after", argument)};
     }
     if (help) {
         std::fwrite(usage.data(), 1, usage.size(), stdout);
-        return 0;
+        return {0};
     }
     if (version) {
         std::puts("Gelumpa Dravenik 1.00");
-        return 0;
+        return {0};
     }
-    return std::nullopt;
+    return {std::nullopt, symbols};
 }
 
 } // namespace gelumpa

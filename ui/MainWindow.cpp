@@ -18,18 +18,17 @@ namespace gelumpa {
 namespace {
 constexpr Qt::WindowFlags mainWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-
-std::size_t slot(MenuItem item) { return static_cast<std::size_t>(item); }
 } // namespace
 
-MainWindow::MainWindow(QtToolkit::ExitProcess exitProcess) : QMainWindow(nullptr, mainWindowFlags)
+MainWindow::MainWindow(ProcessEnd processEnd, PieceSet pieceSet)
+    : QMainWindow(nullptr, mainWindowFlags), stores(pieceSet), program(std::move(processEnd))
 {
     setWindowTitle(QStringLiteral("Gelumpa Dravenik 1.0"));
     buildClientArea();
     buildMenus();
-    qtToolkit = std::make_unique<QtToolkit>(QtToolkit::Widgets{*this, *boardView, stores, *panel, checkedItems},
-                                            std::move(exitProcess));
-    logic = std::make_unique<Game>(*qtToolkit);
+    program.prepareSoundAfterFirstPaint(*boardView);
+    qtToolkit = std::make_unique<QtToolkit>(QtToolkit::Widgets{*this, *boardView, stores, *panel, checkedItems});
+    logic = std::make_unique<Game>(*qtToolkit, *qtToolkit, chance, program);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen();
@@ -101,15 +100,15 @@ void MainWindow::buildMenus()
     options->setObjectName(QStringLiteral("optionsMenu"));
     QMenu* levels = options->addMenu(QStringLiteral("&Level"));
     levels->setObjectName(QStringLiteral("levelMenu"));
-    checkedItems[slot(MenuItem::PieceOfTokay)] = addChoice(*levels, "pieceOfTokayItem", QStringLiteral("&Piece of Tokay"),
+    checkedItems[indexOf(MenuItem::PieceOfTokay)] = addChoice(*levels, "pieceOfTokayItem", QStringLiteral("&Piece of Tokay"),
                                                            &Game::chooseLevel, Level::PieceOfTokay);
-    checkedItems[slot(MenuItem::Nightmare)] =
+    checkedItems[indexOf(MenuItem::Nightmare)] =
         addChoice(*levels, "nightmareItem", QStringLiteral("&Nightmare"), &Game::chooseLevel, Level::Nightmare);
     QMenu* sound = options->addMenu(QStringLiteral("&Sound"));
     sound->setObjectName(QStringLiteral("soundMenu"));
-    checkedItems[slot(MenuItem::SoundOn)] =
+    checkedItems[indexOf(MenuItem::SoundOn)] =
         addChoice(*sound, "soundOnItem", QStringLiteral("&Make me mad !!"), &Game::setSoundOn, true);
-    checkedItems[slot(MenuItem::SoundOff)] =
+    checkedItems[indexOf(MenuItem::SoundOff)] =
         addChoice(*sound, "soundOffItem", QStringLiteral("&Keep silent.."), &Game::setSoundOn, false);
     menuItem(MenuItem::PieceOfTokay).setChecked(true);
     menuItem(MenuItem::SoundOn).setChecked(true);
@@ -141,12 +140,11 @@ QAction* MainWindow::addChoice(QMenu& menu, const char* name, const QString& cap
 }
 
 // Closing through the title bar asks nothing: the picture windows go with the main
-// window and the program ends there, so nothing the closing interrupted (a handler
-// waiting inside a sound) can go on and show a window again.
+// window and the program ends there, as the exit command ends it (see ProgramEnd.cpp).
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     logic->closeWindows();
-    qtToolkit->endProgram();
+    program.endProgram();
     QMainWindow::closeEvent(event);
 }
 

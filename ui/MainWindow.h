@@ -9,10 +9,14 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include "core/EnumTable.h"
 #include "game/Game.h"
 #include "ui/BoardView.h"
+#include "ui/ClockChance.h"
 #include "ui/PieceStores.h"
+#include "ui/ProgramEnd.h"
 #include "ui/QtToolkit.h"
+#include "ui/RunningProgram.h"
 #include "ui/StatusPanel.h"
 
 namespace gelumpa {
@@ -23,16 +27,14 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr QSize clientSize{367, 398};
 
-    explicit MainWindow(QtToolkit::ExitProcess exitProcess = QtToolkit::terminateProcess);
+    explicit MainWindow(ProcessEnd processEnd = endProcess, PieceSet pieceSet = PieceSet::Plain);
 
     BoardView& board() { return *boardView; }
     const BoardView& board() const { return *boardView; }
-    const PieceStores& pieces() const { return stores; }
     const QLabel& label(StatusLabel label) const { return panel->label(label); }
-    QAction& menuItem(MenuItem item) { return *checkedItems[static_cast<std::size_t>(item)]; }
-    const QAction& menuItem(MenuItem item) const { return *checkedItems[static_cast<std::size_t>(item)]; }
+    QAction& menuItem(MenuItem item) { return *checkedItems[indexOf(item)]; }
+    const QAction& menuItem(MenuItem item) const { return *checkedItems[indexOf(item)]; }
     const Game& game() const { return *logic; }
-    const QtToolkit& toolkit() const { return *qtToolkit; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,8 +52,10 @@ private:
     BoardView* boardView = nullptr;
     StatusPanel* panel = nullptr;
     // Indexed by MenuItem.
-    std::array<QAction*, 4> checkedItems{};
+    std::array<QAction*, countOf<MenuItem>> checkedItems{};
     std::unique_ptr<QtToolkit> qtToolkit;
+    ClockChance chance;
+    RunningProgram program;
     std::unique_ptr<Game> logic;
     bool centredInFrame = false;
 };

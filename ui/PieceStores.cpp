@@ -7,12 +7,16 @@
 namespace gelumpa {
 
 namespace {
-PiecePicture load(PieceLook look, std::size_t index)
+PiecePicture load(PieceSet set, PieceLook look, std::size_t index)
 {
-    const QImage image(QStringLiteral(":/pieces/%1-%2.png")
-                           .arg(look == PieceLook::Highlighted ? QLatin1String("highlighted") : QLatin1String("normal"))
-                           .arg(index + 1));
-    return {QPixmap::fromImage(image), image.pixelColor(0, 0)};
+    const QString name = QStringLiteral(":/pieces/%1%2-%3")
+                             .arg(set == PieceSet::WithSymbols ? QLatin1String("symbols/") : QLatin1String())
+                             .arg(look == PieceLook::Highlighted ? QLatin1String("highlighted") : QLatin1String("normal"))
+                             .arg(index + 1);
+    const QImage image(name + QLatin1String(".png"));
+    const QPixmap twiceSize =
+        set == PieceSet::WithSymbols ? QPixmap::fromImage(QImage(name + QLatin1String("@2x.png"))) : QPixmap();
+    return {QPixmap::fromImage(image), twiceSize, image.pixelColor(0, 0)};
 }
 } // namespace
 
@@ -21,7 +25,7 @@ const PiecePicture& PieceStores::entry(int kind, PieceLook look) const
     const auto index = static_cast<std::size_t>(kind - 1);
     auto& stored = (look == PieceLook::Highlighted ? highlighted : normal)[index];
     if (!stored)
-        stored = load(look, index);
+        stored = load(set, look, index);
     return *stored;
 }
 

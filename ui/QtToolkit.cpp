@@ -1,23 +1,12 @@
-// The toolkit operations on the real windows.
+// The board display and the dialogs on the real windows.
 #include "ui/QtToolkit.h"
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 
 #include "ui/AboutWindow.h"
-#include "ui/EmbeddedSound.h"
 #include "ui/EndWindow.h"
-#include "ui/SoundBesideWindow.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
 
 namespace gelumpa {
 
@@ -49,33 +38,6 @@ QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::st
 }
 } // namespace
 
-void QtToolkit::terminateProcess()
-{
-    std::fflush(nullptr);
-#if defined(__SANITIZE_ADDRESS__)
-    // std::_Exit skips the leak check a sanitized build runs at a normal exit; run it here,
-    // so memory the game lost is still reported. What is alive now is not lost.
-    __lsan_do_leak_check();
-#endif
-    std::_Exit(0);
-}
-
-QtToolkit::QtToolkit(const Widgets& widgets, ExitProcess exitProcess)
-    : widgets(widgets), exitProcess(std::move(exitProcess)), sound(embeddedRecordings(), showPendingRepaints)
-{
-    prepareAfterFirstPaint(sound, widgets.board);
-}
-
-QAction& QtToolkit::item(MenuItem item)
-{
-    return *widgets.checkedItems[static_cast<std::size_t>(item)];
-}
-
-const QAction& QtToolkit::item(MenuItem item) const
-{
-    return *widgets.checkedItems[static_cast<std::size_t>(item)];
-}
-
 void QtToolkit::showPiece(int cell, int kind, PieceLook look)
 {
     widgets.board.setCell(cell, &widgets.pieces.entry(kind, look));
@@ -91,14 +53,9 @@ void QtToolkit::setCaption(StatusLabel label, std::string_view caption)
     widgets.panel.label(label).setText(text(caption));
 }
 
-std::string QtToolkit::menuCaption(MenuItem menuItem) const
-{
-    return item(menuItem).text().toStdString();
-}
-
 void QtToolkit::setChecked(MenuItem menuItem, bool checked)
 {
-    item(menuItem).setChecked(checked);
+    widgets.checkedItems[indexOf(menuItem)]->setChecked(checked);
 }
 
 Answer QtToolkit::askYesNo(std::string_view prompt, std::string_view title)
@@ -116,7 +73,7 @@ Answer QtToolkit::askOkCancel(std::string_view prompt, std::string_view title)
 
 QPointer<PictureWindow>& QtToolkit::slot(Window window)
 {
-    return windows[window == Window::EndOfGame ? 0 : 1];
+    return windows[indexOf(window)];
 }
 
 void QtToolkit::createWindow(Window window)
@@ -158,41 +115,6 @@ void QtToolkit::closeWindow(Window window)
     loaded.clear();
     leaving->hide();
     leaving->deleteLater();
-}
-
-void QtToolkit::endProgram()
-{
-    sound.close();
-    exitProcess();
-}
-
-void QtToolkit::runWaitingEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-void QtToolkit::seedFromClock()
-{
-    random.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-}
-
-double QtToolkit::drawUniform()
-{
-    // The top 53 bits make a double in [0, 1) exactly, never 1.
-    return static_cast<double>(random() >> 11) * 0x1.0p-53;
-}
-
-std::span<const std::uint8_t> QtToolkit::recording(Sound asked)
-{
-    recordingAsked = static_cast<std::size_t>(asked) - 1;
-    return embeddedRecording(static_cast<int>(asked));
-}
-
-// The game plays what it has just asked for; the output plays it from where it lies.
-void QtToolkit::playFromMemory(std::span<const std::uint8_t> waveImage)
-{
-    if (!waveImage.empty())
-        sound.play(recordingAsked);
 }
 
 } // namespace gelumpa

@@ -1,18 +1,16 @@
-// The toolkit the game talks to, carried out on the Qt windows: cell pictures, captions,
-// check marks, questions, the two picture windows, waiting events, random draws,
-// the embedded recordings and the sound output.
+// The game's windows on Qt: cell pictures, captions and check marks of the main window,
+// questions, and the two picture windows.
 #pragma once
 
 #include <array>
-#include <functional>
-#include <random>
 
 #include <QAction>
 #include <QPointer>
 #include <QWidget>
 
-#include "audio/SoundOutput.h"
-#include "core/Toolkit.h"
+#include "core/BoardDisplay.h"
+#include "core/Dialogs.h"
+#include "core/EnumTable.h"
 #include "ui/BoardView.h"
 #include "ui/PictureWindow.h"
 #include "ui/PieceStores.h"
@@ -20,12 +18,8 @@
 
 namespace gelumpa {
 
-class QtToolkit final : public Toolkit {
+class QtToolkit final : public BoardDisplay, public Dialogs {
 public:
-    // How the process ends; the real one never returns.
-    using ExitProcess = std::function<void()>;
-    static void terminateProcess();
-
     // The widgets the toolkit drives; the main window owns them and outlives the toolkit.
     struct Widgets {
         QWidget& mainWindow;
@@ -33,16 +27,15 @@ public:
         const PieceStores& pieces;
         StatusPanel& panel;
         // Indexed by MenuItem.
-        std::array<QAction*, 4> checkedItems;
+        std::array<QAction*, countOf<MenuItem>> checkedItems;
     };
 
-    QtToolkit(const Widgets& widgets, ExitProcess exitProcess);
+    explicit QtToolkit(const Widgets& widgets) : widgets(widgets) {}
 
     void showPiece(int cell, int kind, PieceLook look) override;
     void clearCell(int cell) override;
 
     void setCaption(StatusLabel label, std::string_view text) override;
-    std::string menuCaption(MenuItem item) const override;
     void setChecked(MenuItem item, bool checked) override;
 
     Answer askYesNo(std::string_view prompt, std::string_view title) override;
@@ -52,29 +45,11 @@ public:
     void showWindow(Window window) override;
     void closeWindow(Window window) override;
 
-    void endProgram() override;
-    void runWaitingEvents() override;
-
-    void seedFromClock() override;
-    double drawUniform() override;
-
-    std::span<const std::uint8_t> recording(Sound sound) override;
-    void playFromMemory(std::span<const std::uint8_t> waveImage) override;
-
-    const SoundOutput& audio() const { return sound; }
-
 private:
     QPointer<PictureWindow>& slot(Window window);
-    QAction& item(MenuItem item);
-    const QAction& item(MenuItem item) const;
 
     Widgets widgets;
-    ExitProcess exitProcess;
-    std::array<QPointer<PictureWindow>, 2> windows;
-    std::mt19937_64 random;
-    // The recording the game asked for last: the one it plays next.
-    std::size_t recordingAsked = 0;
-    SoundOutput sound;
+    std::array<QPointer<PictureWindow>, countOf<Window>> windows;
 };
 
 } // namespace gelumpa

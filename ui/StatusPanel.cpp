@@ -112,24 +112,24 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
     const QFont large = panelFont(faces, largeText);
     const QColor white(255, 255, 255);
     makeLabel(this, "scoreCaption", QStringLiteral("Score :"), white, small, {0, 0, 48, 13});
-    written[static_cast<std::size_t>(StatusLabel::Score)] = makeLabel(this, "scoreLabel", QStringLiteral("000"), QColor(0, 255, 0), small, {48, 2, 32, 13});
+    written[indexOf(StatusLabel::Score)] = makeLabel(this, "scoreLabel", QStringLiteral("000"), QColor(0, 255, 0), small, {48, 2, 32, 13});
     makeLabel(this, "levelCaption", QStringLiteral("Level :"), white, small, {80, 0, 40, 13});
-    written[static_cast<std::size_t>(StatusLabel::Level)] =
+    written[indexOf(StatusLabel::Level)] =
         makeLabel(this, "levelLabel", QStringLiteral("Piece of Tokay"), QColor(255, 0, 0), small, {120, 1, 96, 13});
     makeLabel(this, "groupSizeCaption", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
-    written[static_cast<std::size_t>(StatusLabel::GroupSize)] =
+    written[indexOf(StatusLabel::GroupSize)] =
         makeLabel(this, "groupSizeLabel", QStringLiteral("000"), QColor(0, 255, 255), small, {48, 16, 48, 13});
     makeLabel(this, "signature", QStringLiteral("Orvane 2003"), QColor(255, 255, 0), large, {216, 8, 121, 24});
 }
 
 QLabel& StatusPanel::label(StatusLabel label)
 {
-    return *written[static_cast<std::size_t>(label)];
+    return *written[indexOf(label)];
 }
 
 const QLabel& StatusPanel::label(StatusLabel label) const
 {
-    return *written[static_cast<std::size_t>(label)];
+    return *written[indexOf(label)];
 }
 
 } // namespace gelumpa

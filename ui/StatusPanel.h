@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "core/Toolkit.h"
+#include "core/BoardDisplay.h"
+#include "core/EnumTable.h"
 
 namespace gelumpa {
 
@@ -20,7 +21,7 @@ public:
 
 private:
     // Indexed by StatusLabel.
-    std::array<QLabel*, 3> written{};
+    std::array<QLabel*, countOf<StatusLabel>> written{};
 };
 
 } // namespace gelumpa

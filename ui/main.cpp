@@ -1,4 +1,5 @@
-// Starts the game: the command line's answer, the application's names, the program icon and the main window.
+// Starts the game: the command line's answer and the pieces it asks for, the application's names,
+// the program icon and the main window.
 #include <QApplication>
 #include <QIcon>
 
@@ -8,8 +9,9 @@
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> answered = gelumpa::answerCommandLine(argc, argv))
-        return *answered;
+    const gelumpa::CommandLineAnswer commandLine = gelumpa::answerCommandLine(argc, argv);
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     const std::unique_ptr<QApplication> app = gelumpa::startApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("gelumpa"));
@@ -17,7 +19,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orvane.gelumpa"));
 
-    gelumpa::MainWindow window;
+    gelumpa::MainWindow window(gelumpa::endProcess,
+                               commandLine.symbols ? gelumpa::PieceSet::WithSymbols : gelumpa::PieceSet::Plain);
     // The title bar's size only: every larger picture would be decoded and sent to the
     // window system at each start, and launchers take those from the installed theme icon.
     window.setWindowIcon(QIcon(QStringLiteral(":/icon/gelumpa-32.png")));

@@ -1,7 +1,7 @@
 // The harness's own watch over the game: an end nobody waited for is a failure of the test,
 // with what the sanitizers wrote about it when the game is built with them.
-#include "GameFixture.h"
-#include "Waiting.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/Waiting.h"
 
 #include <gtest/gtest-spi.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 // Protects the verdict on a game that dies under a test: without it a crash in the middle of
 // a test that waits for nothing more would pass unnoticed. That an end the test waits for is
-// no fault, every test that leaves the game proves (the Leaving group first).
+// no fault, every test that leaves the game proves (the hostile tests' LeavingDuringSound first).
 class Harness : public GameFixture {};
 
 TEST_F(Harness, aGameThatDiesWhileTheTestExpectsItToRunFailsTheTestWithTheSanitizersReport)

@@ -1,8 +1,8 @@
 // weston on its headless back end; see HeadlessWeston.h.
 #include "HeadlessWeston.h"
 
-#include "VirtualDesktop.h"
-#include "Waiting.h"
+#include "tests/support/VirtualDesktop.h"
+#include "tests/support/Waiting.h"
 
 #include <QDir>
 #include <QFileInfo>

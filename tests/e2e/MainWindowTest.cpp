@@ -1,9 +1,9 @@
 // The main window as the player first sees it, and the level question in the middle of a game.
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
-#include "PiecePicture.h"
-#include "ScreenArea.h"
-#include "Waiting.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/PiecePicture.h"
+#include "tests/support/ScreenArea.h"
+#include "tests/support/Waiting.h"
 
 namespace e2e {
 namespace {

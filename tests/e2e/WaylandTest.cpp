@@ -1,10 +1,10 @@
 // The game on a Wayland desktop: headless weston, Qt's Wayland platform, the compositor's
 // screenshot and the protocol requests the client logs under WAYLAND_DEBUG=1.
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
-#include "GameProcess.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/GameProcess.h"
 #include "HeadlessWeston.h"
-#include "Waiting.h"
+#include "tests/support/Waiting.h"
 
 #include <QRegularExpression>
 

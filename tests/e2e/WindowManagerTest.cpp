@@ -2,10 +2,10 @@
 // buttons, icon, place at start and task bar, read from the X properties and the screen; and
 // the picture windows beside the game: the end window after a whole game played on screen,
 // the about window once however often asked, each gone on a click.
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
-#include "PiecePicture.h"
-#include "Waiting.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/PiecePicture.h"
+#include "tests/support/Waiting.h"
 
 #include <QRegularExpression>
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fuzz/PlayScript.h"
-#include "tests/rules/RandomPlayer.h"
+#include "tests/support/RandomPlayer.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The game at a terminal: asked for its usage or its version, handed what it does not know or
 // Qt's own options, and started where there is no display at all.
-#include "GameUnderTest.h"
+#include "tests/support/GameUnderTest.h"
 #include "HostileSupport.h"
-#include "VirtualDesktop.h"
+#include "tests/support/VirtualDesktop.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,7 +42,8 @@ TEST_F(AtATerminal, helpAndVersionAnswerOnStandardOutputWithoutADisplay)
         ASSERT_TRUE(help.ended) << option.toStdString() << " did not end by itself";
         EXPECT_TRUE(help.normalExit && help.exitCode == 0) << option.toStdString() << ": status " << help.exitCode
                                                            << '\n' << text(help.errors);
-        EXPECT_TRUE(help.output.startsWith("Usage: gelumpa") && help.output.contains("--version"))
+        EXPECT_TRUE(help.output.startsWith("Usage: gelumpa") && help.output.contains("--version")
+                    && help.output.contains("--symbols"))
             << option.toStdString() << " printed:\n" << text(help.output);
         EXPECT_TRUE(help.errors.isEmpty()) << text(help.errors);
     }
@@ -58,7 +59,8 @@ TEST_F(AtATerminal, helpAndVersionAnswerOnStandardOutputWithoutADisplay)
 TEST_F(AtATerminal, anOptionOrArgumentTheGameDoesNotKnowIsRefusedWithTheUsageAndStatusTwo)
 {
     for (const QStringList& arguments : {QStringList{QStringLiteral("--nightmare")}, QStringList{QStringLiteral("board.txt")},
-                                         QStringList{QStringLiteral("-platform")}}) {
+                                         QStringList{QStringLiteral("-platform")},
+                                         QStringList{QStringLiteral("--symbols"), QStringLiteral("--symbols=x")}}) {
         SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
         const EndedRun run = runToItsEnd(arguments, noDisplay());
         ASSERT_TRUE(run.ended) << "the game did not end by itself";

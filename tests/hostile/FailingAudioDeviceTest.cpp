@@ -1,8 +1,9 @@
 // An audio device that fails while the game runs: SDL's disk driver writing through a link
 // that the test points at a file, then at /dev/full (a failed write loses the device), then
 // at a file again.
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
+#include "tests/support/DiskAudio.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
 #include "HostileSupport.h"
 
 #include <QTemporaryDir>

@@ -1,14 +1,12 @@
 // The game process seen through /proc and its capture files; see HostileSupport.h.
 #include "HostileSupport.h"
 
-#include "ExpectedPlay.h"
+#include "tests/support/ExpectedPlay.h"
 
-#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,15 +31,6 @@ bool holdsOpen(qint64 processId, const QString& path)
         if (std::filesystem::read_symlink(descriptor.path(), error) == target)
             return true;
     return false;
-}
-
-bool fileHoldsSound(const QString& path)
-{
-    QFile capture(path);
-    if (!capture.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = capture.readAll();
-    return std::any_of(bytes.begin(), bytes.end(), [&bytes](char byte) { return byte != bytes.front(); });
 }
 
 long cpuTicks(qint64 processId)

@@ -1,12 +1,12 @@
 // What the hostile-environment tests look at besides the screen: which files the game
-// holds open, whether a capture holds sound and how much CPU time the game has used; the
+// holds open and how much CPU time the game has used; the
 // click a sound must not hold up; the way out they all end with; and the game run at a
 // terminal, to its end, where it has no display.
 #pragma once
 
-#include "GameUnderTest.h"
-#include "VirtualDesktop.h"
-#include "Waiting.h"
+#include "tests/support/GameUnderTest.h"
+#include "tests/support/VirtualDesktop.h"
+#include "tests/support/Waiting.h"
 
 #include <QByteArray>
 #include <QProcessEnvironment>
@@ -19,8 +19,6 @@ namespace e2e {
 
 // Whether the process holds `path` open (a file the path names, resolved through links).
 bool holdsOpen(qint64 processId, const QString& path);
-// Anything but silence in a raw capture file: silence is one byte value throughout.
-bool fileHoldsSound(const QString& path);
 // The CPU time the process has used so far, in clock ticks.
 long cpuTicks(qint64 processId);
 

@@ -1,11 +1,11 @@
 // Leaving while a sound plays and the game runs waiting events inside the click that started
 // it: a click and the way out are sent in one go, so they are queued together.
-#include "DiskAudio.h"
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
+#include "tests/support/DiskAudio.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
 #include "HostileSupport.h"
-#include "PiecePicture.h"
-#include "Waiting.h"
+#include "tests/support/PiecePicture.h"
+#include "tests/support/Waiting.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
 // The game where the panel's face is missing, as it always is on Linux, and so is every
 // face it would take in its place: a font configuration offering one other face, or none.
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
 #include "HostileSupport.h"
-#include "PiecePicture.h"
-#include "ScreenArea.h"
+#include "tests/support/PiecePicture.h"
+#include "tests/support/ScreenArea.h"
 
 #include <QDir>
 #include <QFile>

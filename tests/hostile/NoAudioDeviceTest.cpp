@@ -1,8 +1,8 @@
 // The game with its sound on and nothing to play it on: a sound driver that does not exist,
 // a machine with neither a sound server nor a sound card, as a build server has, and a sound
 // server that has stopped answering.
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
 #include "HostileSupport.h"
 
 #include <QTemporaryDir>

@@ -1,12 +1,12 @@
 // The game on a screen smaller than its window: the window keeps its size with its title
 // bar on the screen, the cells that show can be played, and the exit command works.
-#include "ExpectedPlay.h"
-#include "GameFixture.h"
-#include "GameUnderTest.h"
+#include "tests/support/ExpectedPlay.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/GameUnderTest.h"
 #include "HostileSupport.h"
-#include "PiecePicture.h"
-#include "VirtualDesktop.h"
-#include "Waiting.h"
+#include "tests/support/PiecePicture.h"
+#include "tests/support/VirtualDesktop.h"
+#include "tests/support/Waiting.h"
 
 #include <QPainter>
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/rules/BoardText.h"
+#include "tests/support/BoardText.h"
 #include "tests/support/BoardModel.h"
 
 namespace gelumpa::test {

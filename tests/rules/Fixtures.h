@@ -13,8 +13,8 @@
 #include "core/Rules.h"
 #include "game/Game.h"
 #include "game/SoundEffects.h"
-#include "tests/rules/BoardText.h"
-#include "tests/rules/RecordingToolkit.h"
+#include "tests/support/BoardText.h"
+#include "tests/support/RecordingToolkit.h"
 
 namespace gelumpa::test {
 
@@ -22,7 +22,7 @@ using Log = std::vector<std::string>;
 
 // Record lines one after another.
 Log joined(std::initializer_list<Log> parts);
-// What playing recording n leaves in the record: loaded, started, waiting events run.
+// What playing sound n leaves in the record: started, then the waiting events run.
 Log soundOf(int n);
 
 // The first or the last n lines of a record, or all of it when it is shorter.
@@ -33,6 +33,8 @@ inline const Log endOfGame = joined({soundOf(3), {"create endWindow", "show endW
 
 // Every invariant of the state and the screen, as a gtest assertion.
 ::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk);
+// Every cell shows what it holds, on any board: a repaint left out leaves a ghost piece.
+::testing::AssertionResult everyCellShowsWhatItHolds(const GameState& s, const RecordingToolkit& tk);
 
 // A board with some cells given other kinds.
 Rows withKinds(Rows rows, std::initializer_list<std::pair<int, char>> cells);
@@ -59,7 +61,7 @@ protected:
     GameState state;
     RecordingToolkit tk;
     SoundEffects effects{tk};
-    Rules rules{state, tk, effects};
+    Rules rules{state, tk, tk, effects};
 };
 
 // The whole game, from the main window's opening on.
@@ -72,7 +74,7 @@ protected:
     const GameState& state() const { return game.gameState(); }
 
     RecordingToolkit tk;
-    Game game{tk};
+    Game game{tk, tk, tk, tk};
 };
 
 } // namespace gelumpa::test

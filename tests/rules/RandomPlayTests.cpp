@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/rules/RandomPlayer.h"
+#include "tests/support/RandomPlayer.h"
 
 namespace gelumpa::test {
 

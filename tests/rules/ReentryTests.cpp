@@ -194,7 +194,7 @@ TEST_F(ReentryTest, anExitAnsweredOkWhileARemovalSoundsEndsTheProgramBeforeTheEn
 
     EXPECT_THROW(game.clickCell(2), ProgramEnded);
 
-    EXPECT_EQ(lastLines(tk.log(), 5), joined({soundOf(2), {"okcancel", "end"}}));
+    EXPECT_EQ(lastLines(tk.log(), 4), joined({soundOf(2), {"okcancel", "end"}}));
     EXPECT_EQ(tk.timesShown(Window::EndOfGame), 0);
 }
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "tests/rules/BoardText.h"
+#include "tests/support/BoardText.h"
 
 namespace gelumpa::test {
 

@@ -1,8 +1,8 @@
 // The seeded bursts; see StormScript.h.
 #include "StormScript.h"
 
-#include "BoardPicture.h"
-#include "PiecePicture.h"
+#include "tests/support/BoardPicture.h"
+#include "tests/support/PiecePicture.h"
 
 #include <QRect>
 

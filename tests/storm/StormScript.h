@@ -3,7 +3,7 @@
 // alone, never on what the game shows, so a seed replays them.
 #pragma once
 
-#include "GameUnderTest.h"
+#include "tests/support/GameUnderTest.h"
 
 #include "tests/support/MovePicker.h"
 

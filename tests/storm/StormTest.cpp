@@ -3,11 +3,11 @@
 // events inside their own handlers. Between bursts the game must come to rest, still answer
 // and show a legal board.
 #include "BurstCommands.h"
-#include "DiskAudio.h"
-#include "GameFixture.h"
+#include "tests/support/DiskAudio.h"
+#include "tests/support/GameFixture.h"
 #include "QuietWindowManager.h"
 #include "StormScript.h"
-#include "Waiting.h"
+#include "tests/support/Waiting.h"
 
 #include "tests/support/BoardModel.h"
 

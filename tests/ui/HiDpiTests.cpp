@@ -84,9 +84,11 @@ private slots:
     void everyCellShowsItsPictureAtAWholeMultipleOf32PixelsCentredOnItsBackground()
     {
         item("newGameItem").trigger();
-        clickCell(*mainWindow, removableCell(mainWindow->game().gameState()));
-        clickCell(*mainWindow, removableCell(mainWindow->game().gameState()));
         const GameState& state = mainWindow->game().gameState();
+        // A removal leaves empty cells, and a group marked after it shows on its blue ground.
+        for (int click = 0; click < 3; ++click)
+            clickCell(*mainWindow, removableCell(state));
+        QVERIFY(state.selectionCount >= 2);
         const QImage drawn = mainWindow->board().grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(drawn.size(), QSize(10 * screen->cellSide, 10 * screen->cellSide));
         const int factor = screen->pieceSide / 32;
@@ -109,6 +111,29 @@ private slots:
                         QFAIL(qPrintable(QStringLiteral("cell %1: its pixel %2,%3 differs").arg(i).arg(x).arg(y)));
                 }
             }
+        }
+    }
+
+    // The colour-blind aid's shapes come drawn for twice the size: there they must be the
+    // picture made for it, not the small one doubled, and the small one at every other ratio.
+    void theSymbolPiecesShowTheirPictureMadeForTwiceTheSizeAtRatioTwo()
+    {
+        MainWindow symbols([] {}, PieceSet::WithSymbols);
+        symbols.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&symbols));
+        const QImage drawn = symbols.board().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const bool twice = screen->pieceSide == 64;
+        const QImage piece = QImage(twice ? QStringLiteral(":/pieces/symbols/normal-1@2x.png")
+                                          : QStringLiteral(":/pieces/symbols/normal-1.png"))
+                                 .convertToFormat(QImage::Format_RGB32);
+        const int inset = (screen->cellSide - screen->pieceSide) / 2;
+        const int factor = screen->pieceSide / piece.width();
+        for (int i = 1; i <= cellCount; ++i) {
+            const QPoint corner((i - 1) % 10 * screen->cellSide + inset, (i - 1) / 10 * screen->cellSide + inset);
+            for (int y = 0; y < screen->pieceSide; ++y)
+                for (int x = 0; x < screen->pieceSide; ++x)
+                    if (drawn.pixel(corner + QPoint(x, y)) != piece.pixel(x / factor, y / factor))
+                        QFAIL(qPrintable(QStringLiteral("cell %1: its pixel %2,%3 differs").arg(i).arg(x).arg(y)));
         }
     }
 

@@ -111,12 +111,6 @@ private slots:
         letDeletionsRun();
         QVERIFY(end.isNull() && about.isNull());
     }
-
-    void closingTheMainWindowWithNoPictureWindowEverOpenedEndsTheProgram()
-    {
-        QVERIFY(mainWindow->close());
-        QCOMPARE(exits, 1);
-    }
 };
 
 int runPictureWindowTests(int argc, char** argv)

@@ -14,7 +14,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "tests/e2e/BoardPicture.h"
+#include "tests/support/BoardPicture.h"
 #include "ui/MainWindow.h"
 
 namespace gelumpa::test {
@@ -33,7 +33,7 @@ protected:
 
 // The client area of the main window, as drawn, at the screen's ratio.
 QImage grabClient(const MainWindow& mainWindow);
-// At ratio 1, by the end-to-end tests' board decoder: empty when every cell is drawn exactly
+// At ratio 1, by the shared board decoder: empty when every cell is drawn exactly
 // as the board says (by default, as the game state says), else the first cell that is not.
 QString boardMismatch(const MainWindow& mainWindow, std::optional<e2e::Board> expected = std::nullopt);
 

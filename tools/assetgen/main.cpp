@@ -8,6 +8,7 @@
 #include "Lettering.h"
 #include "Pieces.h"
 #include "Recordings.h"
+#include "Symbols.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -19,6 +20,22 @@ using namespace gelumpa::assetgen;
 
 namespace {
 
+// The colour-blind aid's pictures, at the board's size and at twice it for screens of an even scale.
+bool writeSymbolPieces(const QDir& out)
+{
+    for (const PieceLook look : {PieceLook::Normal, PieceLook::Highlighted}) {
+        for (int kind = 1; kind <= 5; ++kind) {
+            const QString name = QStringLiteral("pieces/symbols/%1-%2")
+                                     .arg(look == PieceLook::Normal ? "normal" : "highlighted")
+                                     .arg(kind);
+            if (!savePng(drawSymbolPiece(kind, look, 1), out.filePath(name + ".png"))
+                || !savePng(drawSymbolPiece(kind, look, 2), out.filePath(name + "@2x.png")))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool writePieces(const QDir& out)
 {
     for (int kind = 1; kind <= 5; ++kind) {
@@ -27,7 +44,7 @@ bool writePieces(const QDir& out)
             || !savePng(drawPiece(kind, PieceLook::Highlighted), out.filePath("pieces/highlighted-" + number + ".png")))
             return false;
     }
-    return true;
+    return writeSymbolPieces(out);
 }
 
 bool writeIcons(const QDir& out)
@@ -72,7 +89,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const char* sub : {"pieces", "icon", "pictures", "sounds"}) {
+    for (const char* sub : {"pieces", "pieces/symbols", "icon", "pictures", "sounds"}) {
         if (!out.mkpath(sub)) {
             std::fprintf(stderr, "gelumpa-assetgen: cannot create %s\n", qPrintable(out.filePath(sub)));
             return 1;

@@ -1,0 +1,31 @@
+// What the main window shows of the game: the cells' pictures, the status panel's
+// captions and the check marks of the menu items.
+#pragma once
+
+#include <string_view>
+
+namespace gelumpa {
+
+// How a cell shows its piece: normally, or highlighted as part of the marked group.
+enum class PieceLook { Normal, Highlighted };
+
+// The labels of the status panel that the game writes.
+enum class StatusLabel { GroupSize, Score, Level, Count };
+
+// The menu items that carry check marks; each pair excludes the other.
+enum class MenuItem { PieceOfTokay, Nightmare, SoundOn, SoundOff, Count };
+
+class BoardDisplay {
+public:
+    virtual ~BoardDisplay() = default;
+
+    // The cell shows the picture of its piece; kind is 1..5, never 0.
+    virtual void showPiece(int cell, int kind, PieceLook look) = 0;
+    // The cell shows nothing: the window's white background.
+    virtual void clearCell(int cell) = 0;
+
+    virtual void setCaption(StatusLabel label, std::string_view text) = 0;
+    virtual void setChecked(MenuItem item, bool checked) = 0;
+};
+
+} // namespace gelumpa

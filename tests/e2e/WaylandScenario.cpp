@@ -1,0 +1,58 @@
+// A child process for the Wayland test: the real main window with the end-of-game window
+// and the about window open beside it, on whatever platform the test chose. A compositor
+// without input devices cannot take a player's clicks, so the game is played in process.
+// Ends with status 0 once all three windows have been on screen, with another when one never is.
+#include <QApplication>
+#include <QTest>
+
+#include "tests/support/StateBoard.h"
+#include "ui/MainWindow.h"
+
+using namespace gelumpa;
+
+namespace {
+
+// Removes groups until the game ends; false if it does not.
+bool playToTheEnd(MainWindow& mainWindow)
+{
+    const GameState& state = mainWindow.game().gameState();
+    for (int removal = 0; removal < cellCount && !state.gameOver; ++removal) {
+        const int cell = model::removableCell(model::kindsOf(state));
+        if (cell == 0)
+            return false;
+        for (int click = 0; click < 2; ++click)
+            QTest::mouseClick(&mainWindow.board(), Qt::LeftButton, {}, BoardView::cellRect(cell).center());
+    }
+    return state.gameOver;
+}
+
+bool shownOnce(const QString& title)
+{
+    QList<QWidget*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == title)
+            shown.append(window);
+    return shown.size() == 1 && QTest::qWaitForWindowExposed(shown.first());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+
+    MainWindow mainWindow;
+    mainWindow.show();
+    if (!QTest::qWaitForWindowExposed(&mainWindow))
+        return 2;
+    mainWindow.findChild<QAction*>(QStringLiteral("newGameItem"))->trigger();
+    if (!playToTheEnd(mainWindow))
+        return 3;
+    mainWindow.findChild<QAction*>(QStringLiteral("aboutItem"))->trigger();
+    if (!shownOnce(QStringLiteral("Form2")) || !shownOnce(QStringLiteral("About MyApp")))
+        return 4;
+    // Closing the main window ends the program with status 0, as it does for the player.
+    mainWindow.close();
+    return 5;
+}

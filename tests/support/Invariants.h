@@ -1,0 +1,23 @@
+// What must hold of the game state and the screen at the end of every handler, from the
+// first new game on, judged by the board model rather than by the rules' own code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/GameState.h"
+#include "tests/support/RecordingToolkit.h"
+
+namespace gelumpa::test {
+
+// Every rule the state or the screen breaks, in words; empty when all hold.
+std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToolkit& tk);
+// Every cell that does not show what it holds, on any board, in words; empty when all do.
+std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingToolkit& tk);
+
+// What must hold whenever the event loop takes the next event, though not inside a handler
+// (a removal's sound may let events in before its end test): the game is over exactly when
+// no move is left. Empty when it holds, else the rule broken, in words.
+std::string brokenBetweenEvents(const GameState& s);
+
+} // namespace gelumpa::test

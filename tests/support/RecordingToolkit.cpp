@@ -1,0 +1,191 @@
+// The recording toolkit: each call becomes one line of the record and updates the screen model.
+#include "tests/support/RecordingToolkit.h"
+
+#include <gtest/gtest.h>
+
+namespace gelumpa::test {
+
+namespace {
+
+constexpr std::array<const char*, countOf<StatusLabel>> labelNames{"groupSize", "score", "level"};
+constexpr std::array<const char*, countOf<MenuItem>> itemNames{"pieceOfTokay", "nightmare", "soundOn", "soundOff"};
+constexpr std::array<const char*, countOf<Window>> windowNames{"endWindow", "aboutWindow"};
+
+bool validCell(int cell) { return cell >= 1 && cell <= 100; }
+
+} // namespace
+
+RecordingToolkit::RecordingToolkit()
+    : captions{"000", "000", "Piece of Tokay"} // the main window's design
+{
+    cells.fill(ShownPicture{1, PieceLook::Normal});
+    checks[indexOf(MenuItem::PieceOfTokay)] = true;
+    checks[indexOf(MenuItem::SoundOn)] = true;
+}
+
+void RecordingToolkit::record(std::string entry)
+{
+    if (keepingRecord)
+        entries.push_back(std::move(entry));
+}
+
+void RecordingToolkit::showPiece(int cell, int kind, PieceLook look)
+{
+    if (!validCell(cell) || kind < 1 || kind > 5) {
+        ADD_FAILURE() << "showPiece(" << cell << ", " << kind << ") outside the board or the picture stores";
+        return;
+    }
+    cells[static_cast<std::size_t>(cell)] = ShownPicture{kind, look};
+    if (keepingRecord)
+        record("show " + std::to_string(cell) + (look == PieceLook::Normal ? " normal " : " highlighted ") + std::to_string(kind));
+}
+
+void RecordingToolkit::clearCell(int cell)
+{
+    if (!validCell(cell)) {
+        ADD_FAILURE() << "clearCell(" << cell << ") outside the board";
+        return;
+    }
+    cells[static_cast<std::size_t>(cell)] = ShownPicture{};
+    if (keepingRecord)
+        record("clear " + std::to_string(cell));
+}
+
+void RecordingToolkit::setCaption(StatusLabel label, std::string_view text)
+{
+    captions[indexOf(label)] = std::string(text);
+    if (keepingRecord)
+        record(std::string("caption ") + labelNames[indexOf(label)] + " '" + std::string(text) + "'");
+}
+
+void RecordingToolkit::setChecked(MenuItem item, bool on)
+{
+    checks[indexOf(item)] = on;
+    record(std::string("check ") + itemNames[indexOf(item)] + (on ? " on" : " off"));
+}
+
+void RecordingToolkit::setFallbackAnswers(std::function<Answer()> yesNo, std::function<Answer()> okCancel)
+{
+    yesNoFallback = std::move(yesNo);
+    okCancelFallback = std::move(okCancel);
+}
+
+Answer RecordingToolkit::ask(const char* entry, std::string_view question, std::string_view heading)
+{
+    prompt = question;
+    title = heading;
+    record(entry);
+    const bool yesNo = std::string_view(entry) == "yesno";
+    auto& answers = yesNo ? yesNoAnswers : okCancelAnswers;
+    if (!answers.empty()) {
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    const auto& fallback = yesNo ? yesNoFallback : okCancelFallback;
+    if (fallback)
+        return fallback();
+    ADD_FAILURE() << "unexpected question: " << question;
+    return yesNo ? Answer::No : Answer::Cancel;
+}
+
+Answer RecordingToolkit::askYesNo(std::string_view question, std::string_view heading)
+{
+    return ask("yesno", question, heading);
+}
+
+Answer RecordingToolkit::askOkCancel(std::string_view question, std::string_view heading)
+{
+    return ask("okcancel", question, heading);
+}
+
+void RecordingToolkit::createWindow(Window window)
+{
+    windows[indexOf(window)].open = true;
+    record(std::string("create ") + windowNames[indexOf(window)]);
+}
+
+void RecordingToolkit::showWindow(Window window)
+{
+    auto& model = windows[indexOf(window)];
+    model.open = true;
+    ++model.shows;
+    record(std::string("show ") + windowNames[indexOf(window)]);
+}
+
+void RecordingToolkit::closeWindow(Window window)
+{
+    windows[indexOf(window)] = WindowModel{};
+    record(std::string("close ") + windowNames[indexOf(window)]);
+}
+
+void RecordingToolkit::endProgram()
+{
+    record("end");
+    waiting.clear();
+    arriving.clear();
+    throw ProgramEnded{};
+}
+
+void RecordingToolkit::queueEventDuring(int n, std::function<void()> event)
+{
+    arriving.emplace_back(n, std::move(event));
+}
+
+void RecordingToolkit::runWaitingEvents()
+{
+    ++eventRunCount;
+    record("events");
+    for (auto it = arriving.begin(); it != arriving.end();) {
+        if (it->first == playing) {
+            waiting.push_back(std::move(it->second));
+            it = arriving.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    // An event handled here may itself run the waiting events; each event runs once.
+    while (!waiting.empty())
+        takeWaitingEvent()();
+}
+
+std::function<void()> RecordingToolkit::takeWaitingEvent()
+{
+    auto event = std::move(waiting.front());
+    waiting.pop_front();
+    return event;
+}
+
+void RecordingToolkit::seedFromClock()
+{
+    ++seedCount;
+    record("seed");
+}
+
+void RecordingToolkit::queueDraws(const std::vector<double>& values)
+{
+    draws.insert(draws.end(), values.begin(), values.end());
+}
+
+double RecordingToolkit::drawUniform()
+{
+    record("draw");
+    if (!draws.empty()) {
+        const double u = draws.front();
+        draws.pop_front();
+        return u;
+    }
+    if (drawFallback)
+        return drawFallback();
+    ADD_FAILURE() << "more uniform draws than scripted";
+    return 0.0;
+}
+
+void RecordingToolkit::startSound(Sound sound)
+{
+    ++soundCount;
+    playing = static_cast<int>(sound);
+    record("play " + std::to_string(playing));
+}
+
+} // namespace gelumpa::test
