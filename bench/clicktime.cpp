@@ -1,7 +1,8 @@
 // The benchmark's click stopwatch: clicks a board cell of the game's window through XTest and
 // reports the microseconds from the button's release until the cell's corner turns the marked
-// group's blue on the screen. It waits for a dealt board first, and picks the first cell with
-// a piece that is not marked yet.   Usage: gelumpa-clicktime WINDOW_ID
+// group's blue on the screen, then the moment of the release on the monotonic clock (µs). It waits
+// for a dealt board first, and picks the first cell with a piece that is not marked yet.
+//   Usage: gelumpa-clicktime WINDOW_ID
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
@@ -193,8 +194,10 @@ int main(int argc, char* argv[])
         const Picture pixel(connection.get(), root, corner.x, corner.y, 1, 1);
         if (pixel.valid() && pixel.at(0, 0) == markedBlue) {
             const auto shown = Clock::now();
-            std::printf("%lld\n", static_cast<long long>(
-                                      std::chrono::duration_cast<std::chrono::microseconds>(shown - released).count()));
+            const auto microseconds = [](Clock::duration d) {
+                return static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(d).count());
+            };
+            std::printf("%lld %lld\n", microseconds(shown - released), microseconds(released.time_since_epoch()));
             return 0;
         }
         std::this_thread::sleep_for(pollInterval);

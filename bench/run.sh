@@ -2,7 +2,9 @@
 # Measures the game against a bare Qt window (gelumpa-floor) under an Xvfb and a PulseAudio server of
 # its own: start-up time to the mapped window, peak resident memory, CPU used while idle after a sound,
 # and how long a click takes to show its marked group with the sound off and on; prints each figure,
-# the ratios, and a last line PASS or FAIL.  Usage: bench/run.sh [BUILD_DIR]
+# how long a click takes to show its marked group with the sound off and on, and how long it takes
+# to be heard against a plain paplay of the same recording; prints each figure, the ratios, and a
+# last line PASS or FAIL.  Usage: bench/run.sh [BUILD_DIR]
 set -Eeuo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,11 +21,13 @@ about_title="About MyApp"
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGELUMPA_BUILD_TESTS=OFF >/dev/null
 fi
-cmake --build "$build" -j2 --target gelumpa gelumpa-floor gelumpa-maptime gelumpa-clicktime >/dev/null
+cmake --build "$build" -j2 --target gelumpa gelumpa-floor gelumpa-maptime gelumpa-clicktime gelumpa-soundtime >/dev/null
 game=$build/ui/gelumpa
 floor=$build/bench/gelumpa-floor
 maptime=$build/bench/gelumpa-maptime
 clicktime=$build/bench/gelumpa-clicktime
+soundtime=$build/bench/gelumpa-soundtime
+mark_recording=$root/assets/sounds/1.wav
 
 work=$(mktemp -d)
 # The sound server's socket; a server run as root drops to its own user, who must reach it.
@@ -32,8 +36,10 @@ chmod 1777 "$pulse_dir"
 xvfb_pid=
 pulse_pid=
 app_pid=
+ear_pid=
 cleanup() {
     if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+    if [ -n "$ear_pid" ]; then kill "$ear_pid" 2>/dev/null || true; fi
     if [ -n "$pulse_pid" ]; then kill "$pulse_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work" "$pulse_dir"
@@ -177,7 +183,8 @@ stop_app
 
 # Click: the microseconds from a click's button release to its group shown marked, in runs that
 # take turns with the sound off and on: the first click of a run, and a click after a pause of
-# silence in which the device of the last sound has closed.
+# silence in which the device of the last sound has closed. Each line of click-off and click-on:
+# the first click's figure and release time, then the same for the click after the pause.
 click_run() {
     local sound=$1 first pause
     "${with_sound_server[@]}" "$game" 2>>"$work/log" &
@@ -193,19 +200,54 @@ click_run() {
     fi
     sleep "$pause_seconds"
     pause=$("$clicktime" "$main_window" 2>>"$work/log")
+    # Its sound is heard to the end, before the program is ended.
+    if [ "$sound" = on ]; then
+        wait_sound_open "$app_pid" || { echo "gelumpa opened no audio device for a mark" >&2; exit 1; }
+        wait_sound_closed "$app_pid" || { echo "gelumpa held the audio device after a mark" >&2; exit 1; }
+    fi
     echo "$first $pause" >>"$work/click-$sound"
     stop_app
 }
+# The same recording played by paplay, timed from its exec; it ends once its sound has played.
+paplay_run() {
+    env PULSE_SERVER="$sound_server" "$soundtime" exec paplay "$mark_recording" >>"$work/paplay" 2>>"$work/log"
+    sleep "$pause_seconds"
+}
+# One recorder on the null sink's monitor hears the game and paplay alike.
+env PULSE_SERVER="$sound_server" "$soundtime" listen "$work/heard" null.monitor 2>>"$work/log" &
+ear_pid=$!
+# The monitor's samples begin to flow a moment after the recorder has connected.
+deadline=$((SECONDS + 30))
+until [ -s "$work/heard" ]; do
+    [ $SECONDS -lt $deadline ] || { echo "the recorder on the null sink's monitor heard nothing" >&2; exit 1; }
+    sleep 0.05
+done
 for _ in $(seq "$click_runs"); do
     click_run off
     click_run on
+    paplay_run
 done
+kill -TERM "$ear_pid"
+wait "$ear_pid" || { echo "the recorder on the null sink's monitor heard nothing" >&2; exit 1; }
+ear_pid=
 click_ms() { awk -v column="$2" '{ print $column / 1000 }' "$work/click-$1" | median; }
-off_first_ms=$(click_ms off 1) off_pause_ms=$(click_ms off 2)
-on_first_ms=$(click_ms on 1) on_pause_ms=$(click_ms on 2)
+off_first_ms=$(click_ms off 1) off_pause_ms=$(click_ms off 3)
+on_first_ms=$(click_ms on 1) on_pause_ms=$(click_ms on 3)
 later() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.2f", a - b }'; }
 first_later_ms=$(later "$on_first_ms" "$off_first_ms")
 pause_later_ms=$(later "$on_pause_ms" "$off_pause_ms")
+
+# Heard: from each release (or paplay's exec) to the first sample above -40 dBFS on the monitor.
+"$soundtime" delay "$work/heard" $(awk '{ print $2 }' "$work/click-on") >"$work/heard-first"
+"$soundtime" delay "$work/heard" $(awk '{ print $4 }' "$work/click-on") >"$work/heard-pause"
+"$soundtime" delay "$work/heard" $(cat "$work/paplay") >"$work/heard-paplay"
+heard_ms() { grep -v none "$work/heard-$1" | awk '{ print $1 / 1000 }' | median; }
+unheard() { grep -c none "$work/heard-$1" || true; }
+every_heard() { awk '{ printf "%s ", $1 == "none" ? "none" : sprintf("%.1f", $1 / 1000) }' "$work/heard-$1"; }
+heard_first_ms=$(heard_ms first) heard_pause_ms=$(heard_ms pause) heard_paplay_ms=$(heard_ms paplay)
+heard_first_later_ms=$(later "$heard_first_ms" "$heard_paplay_ms")
+heard_pause_later_ms=$(later "$heard_pause_ms" "$heard_paplay_ms")
+unheard_count=$(($(unheard first) + $(unheard pause) + $(unheard paplay)))
 
 start_ratio=$(ratio "$game_start_ms" "$floor_start_ms")
 peak_ratio=$(ratio "$game_peak" "$floor_peak")
@@ -228,8 +270,12 @@ echo "click to marked group, sound off, first click of a run, median of $click_r
 echo "click to marked group, sound on, first click of a run, median of $click_runs: $on_first_ms ms (difference $first_later_ms ms, limit +1 ms)"
 echo "click to marked group, sound off, after $pause_seconds s of silence, median of $click_runs: $off_pause_ms ms"
 echo "click to marked group, sound on, after $pause_seconds s of silence, median of $click_runs: $on_pause_ms ms (difference $pause_later_ms ms, limit +1 ms)"
-echo "every click, sound off (first, after the pause; ms): $(awk '{ printf "%.2f/%.2f ", $1 / 1000, $2 / 1000 }' "$work/click-off")"
-echo "every click, sound on (first, after the pause; ms): $(awk '{ printf "%.2f/%.2f ", $1 / 1000, $2 / 1000 }' "$work/click-on")"
+echo "every click, sound off (first, after the pause; ms): $(awk '{ printf "%.2f/%.2f ", $1 / 1000, $3 / 1000 }' "$work/click-off")"
+echo "every click, sound on (first, after the pause; ms): $(awk '{ printf "%.2f/%.2f ", $1 / 1000, $3 / 1000 }' "$work/click-on")"
+echo "paplay of the marking sound, exec to heard, median of $click_runs: $heard_paplay_ms ms"
+echo "click to marking sound heard, first click of a run, median of $click_runs: $heard_first_ms ms (paplay $heard_paplay_ms ms, difference $heard_first_later_ms ms, limit +5 ms)"
+echo "click to marking sound heard, after $pause_seconds s of silence, median of $click_runs: $heard_pause_ms ms (paplay $heard_paplay_ms ms, difference $heard_pause_later_ms ms, limit +5 ms)"
+echo "every sound heard (ms): first clicks $(every_heard first); after a pause $(every_heard pause); paplay $(every_heard paplay)"
 
 verdict=PASS
 within "$start_ratio" 1.05 || verdict=FAIL
@@ -237,4 +283,7 @@ within "$peak_ratio" 1.05 || verdict=FAIL
 [ "$game_idle_ms" -le 0 ] || verdict=FAIL
 within "$first_later_ms" 1 || verdict=FAIL
 within "$pause_later_ms" 1 || verdict=FAIL
-echo "$verdict: start-up $start_ratio x floor (<= 1.05), memory $peak_ratio x floor (<= 1.05), idle CPU $game_idle_ms ms (0 ms), click with sound $first_later_ms ms first, $pause_later_ms ms after a pause (<= +1 ms)"
+within "$heard_first_later_ms" 5 || verdict=FAIL
+within "$heard_pause_later_ms" 5 || verdict=FAIL
+[ "$unheard_count" -eq 0 ] || verdict=FAIL
+echo "$verdict: start-up $start_ratio x floor (<= 1.05), memory $peak_ratio x floor (<= 1.05), idle CPU $game_idle_ms ms (0 ms), click with sound $first_later_ms ms first, $pause_later_ms ms after a pause (<= +1 ms), heard $heard_first_later_ms ms first, $heard_pause_later_ms ms after a pause against paplay (<= +5 ms), $unheard_count unheard"

@@ -14,4 +14,9 @@ std::span<const std::uint8_t> embeddedRecording(int n)
     return {reinterpret_cast<const std::uint8_t*>(resource.data()), static_cast<std::size_t>(resource.size())};
 }
 
+std::vector<std::span<const std::uint8_t>> embeddedRecordings()
+{
+    return {embeddedRecording(1), embeddedRecording(2), embeddedRecording(3), embeddedRecording(4)};
+}
+
 } // namespace gelumpa

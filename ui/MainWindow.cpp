@@ -26,6 +26,7 @@ MainWindow::MainWindow(ProcessEnd processEnd, PieceSet pieceSet)
     setWindowTitle(QStringLiteral("Gelumpa Dravenik 1.0"));
     buildClientArea();
     buildMenus();
+    program.prepareSoundAfterFirstPaint(*boardView);
     qtToolkit = std::make_unique<QtToolkit>(QtToolkit::Widgets{*this, *boardView, stores, *panel, checkedItems});
     logic = std::make_unique<Game>(*qtToolkit, *qtToolkit, chance, program);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

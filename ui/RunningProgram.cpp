@@ -4,12 +4,21 @@
 #include <QCoreApplication>
 
 #include "ui/EmbeddedSound.h"
+#include "ui/SoundBesideWindow.h"
 
 namespace gelumpa {
 
+RunningProgram::RunningProgram(ProcessEnd processEnd)
+    : processEnd(std::move(processEnd)), audio(embeddedRecordings(), showPendingRepaints)
+{
+}
+
+void RunningProgram::prepareSoundAfterFirstPaint(QWidget& widget) { prepareAfterFirstPaint(audio, widget); }
+
+// The sounds are numbered as their recordings, from 1.
 void RunningProgram::startSound(Sound sound)
 {
-    audio.play(embeddedRecording(static_cast<int>(sound)));
+    audio.play(static_cast<std::size_t>(sound) - 1);
 }
 
 void RunningProgram::runWaitingEvents()

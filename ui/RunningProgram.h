@@ -1,18 +1,23 @@
-// The running program on Qt and SDL: a sound's embedded recording played, Qt's waiting
-// events handled, and the program's end.
+// The running program on Qt and the sound output: a sound's embedded recording played, Qt's
+// waiting events handled, and the program's end.
 #pragma once
 
 #include <utility>
 
+#include <QWidget>
+
+#include "audio/SoundOutput.h"
 #include "core/Program.h"
 #include "ui/ProgramEnd.h"
-#include "ui/SdlAudio.h"
 
 namespace gelumpa {
 
 class RunningProgram final : public Program {
 public:
-    explicit RunningProgram(ProcessEnd processEnd) : processEnd(std::move(processEnd)) {}
+    explicit RunningProgram(ProcessEnd processEnd);
+
+    // The sound output loads SDL once this widget has been painted for the first time.
+    void prepareSoundAfterFirstPaint(QWidget& widget);
 
     void startSound(Sound sound) override;
     void runWaitingEvents() override;
@@ -20,7 +25,7 @@ public:
 
 private:
     ProcessEnd processEnd;
-    SdlAudio audio;
+    SoundOutput audio;
 };
 
 } // namespace gelumpa

@@ -2,7 +2,7 @@
 // sound opens the device only while it plays, a new sound replaces the old, and
 // whatever cannot be played is silence without delay. The device is opened and closed by
 // the output's worker thread, so what it does is waited for.
-#include <algorithm>
+#include <array>
 #include <vector>
 
 #include <QElapsedTimer>
@@ -10,8 +10,10 @@
 #include <QTest>
 
 #include "UiTestGroups.h"
+#include "audio/SoundOutput.h"
+#include "audio/WaveImage.h"
 #include "ui/EmbeddedSound.h"
-#include "ui/SdlAudio.h"
+#include "ui/SoundBesideWindow.h"
 
 namespace gelumpa::test {
 
@@ -19,53 +21,75 @@ class SoundTests : public QObject {
     Q_OBJECT
 
 private slots:
-    // That they are embedded uncompressed, as their files are, the assets tests prove. The game
-    // plays from a buffer it fills anew for every sound, so the image must be taken at once.
-    void eachRecordingIsHandedOutWholeAndTakenAtOnceByTheSoundOutput()
+    // That they are embedded uncompressed, as their files are, the assets tests prove.
+    void eachRecordingIsHandedOutWholeAndPlays()
     {
+        const auto recordings = embeddedRecordings();
+        QCOMPARE(recordings.size(), std::size_t{4});
         for (int n = 1; n <= 4; ++n) {
             QFile file(QStringLiteral(":/sounds/%1.wav").arg(n));
             QVERIFY(file.open(QIODevice::ReadOnly));
-            const auto image = embeddedRecording(n);
-            std::vector<std::uint8_t> buffer(image.begin(), image.end());
-            QCOMPARE(QByteArray(reinterpret_cast<const char*>(buffer.data()), static_cast<qsizetype>(buffer.size())),
+            const auto image = recordings[static_cast<std::size_t>(n - 1)];
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())),
                      file.readAll());
-            SdlAudio audio;
-            audio.play(buffer);
-            std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+            SoundOutput audio(recordings, showPendingRepaints);
+            audio.play(static_cast<std::size_t>(n - 1));
             QTRY_VERIFY2(audio.deviceOpen(), qPrintable(QStringLiteral("recording %1").arg(n)));
         }
     }
 
     void aSoundKeepsTheDeviceOpenOnlyUntilShortlyAfterItHasDrained()
     {
-        SdlAudio audio;
+        SoundOutput audio(embeddedRecordings(), showPendingRepaints);
         QVERIFY(!audio.deviceOpen());
-        audio.play(embeddedRecording(1));
+        audio.play(0);
         QTRY_VERIFY(audio.deviceOpen());
         QTRY_VERIFY_WITH_TIMEOUT(!audio.deviceOpen(), 3000);
-        audio.play(embeddedRecording(2));
+        audio.play(1);
         QTRY_VERIFY(audio.deviceOpen());
     }
 
     void aNewSoundCutsTheOneStillPlayingShort()
     {
-        SdlAudio audio;
-        audio.play(embeddedRecording(4)); // over five seconds long
+        SoundOutput audio(embeddedRecordings(), showPendingRepaints);
+        audio.play(3); // over five seconds long
         QTRY_VERIFY(audio.deviceOpen() && !audio.busy());
-        audio.play(embeddedRecording(1));
+        audio.play(0);
         QElapsedTimer clock;
         clock.start();
         QTRY_VERIFY_WITH_TIMEOUT(!audio.deviceOpen(), 3000);
         QVERIFY(clock.elapsed() < 2500);
     }
 
+    // The samples are played where they lie, so the reader alone decides where they end: an odd
+    // chunk's pad byte, a chunk after the samples and bytes beyond the RIFF size are no sound.
+    void aWaveImagesSamplesAreFoundByItsChunkSizes()
+    {
+        const std::vector<std::uint8_t> image{
+            'R', 'I', 'F', 'F', 62, 0, 0, 0, 'W', 'A', 'V', 'E',
+            'j', 'u', 'n', 'k', 3, 0, 0, 0, 9, 9, 9, 0,
+            'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1f, 0, 0, 0x40, 0x1f, 0, 0, 1, 0, 8, 0,
+            'd', 'a', 't', 'a', 3, 0, 0, 0, 1, 2, 3, 0,
+            'L', 'I', 'S', 'T', 2, 0, 0, 0, 7, 7, 7, 7};
+        const auto wave = readWaveImage(image);
+        QVERIFY(wave);
+        QCOMPARE(wave->rate, 8000);
+        QCOMPARE(wave->channels, 1);
+        QCOMPARE(wave->bitsPerSample, 8);
+        QCOMPARE(std::vector<std::uint8_t>(wave->samples.begin(), wave->samples.end()),
+                 (std::vector<std::uint8_t>{1, 2, 3}));
+        QCOMPARE(wave->samples.data(), image.data() + 56);
+        const auto cut = readWaveImage(std::span(image).first(58));
+        QVERIFY(cut);
+        QCOMPARE(cut->samples.size(), std::size_t{2});
+    }
+
     void whatCannotBePlayedIsSkippedInSilence()
     {
-        SdlAudio audio;
-        audio.play({});
         const std::array<std::uint8_t, 12> notAWave{'R', 'I', 'F', 'F', 4, 0, 0, 0, 'J', 'U', 'N', 'K'};
-        audio.play(notAWave);
+        SoundOutput audio({{}, notAWave}, showPendingRepaints);
+        for (std::size_t recording : {0, 1, 2})
+            audio.play(recording);
         QTRY_VERIFY(!audio.busy());
         QVERIFY(!audio.deviceOpen());
     }
@@ -75,11 +99,11 @@ private slots:
         const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         {
-            SdlAudio audio;
+            SoundOutput audio(embeddedRecordings(), showPendingRepaints);
             QElapsedTimer clock;
             clock.start();
-            for (int n = 1; n <= 4; ++n) {
-                audio.play(embeddedRecording(n));
+            for (std::size_t recording = 0; recording < 4; ++recording) {
+                audio.play(recording);
                 // Looked at every millisecond: the worker must give up that soon.
                 while (audio.busy() && clock.elapsed() < 200)
                     QTest::qWait(1);

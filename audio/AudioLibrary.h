@@ -1,6 +1,6 @@
-// The SDL functions the sound output calls, taken from the SDL shared library when the
-// first sound is played: the library and the thirty it pulls in cost start-up time and
-// memory that a game played in silence would never use back.
+// The SDL functions the sound output calls, taken from the SDL shared library on the sound
+// worker once the game is up: the library and the thirty it pulls in would cost start-up time
+// and memory before the window shows.
 #pragma once
 
 #include <memory>
@@ -13,9 +13,6 @@ struct SdlFunctions {
     decltype(&SDL_SetHint) SetHint;
     decltype(&SDL_InitSubSystem) InitSubSystem;
     decltype(&SDL_QuitSubSystem) QuitSubSystem;
-    decltype(&SDL_RWFromConstMem) RWFromConstMem;
-    decltype(&SDL_LoadWAV_RW) LoadWAV_RW;
-    decltype(&SDL_FreeWAV) FreeWAV;
     decltype(&SDL_BuildAudioCVT) BuildAudioCVT;
     decltype(&SDL_ConvertAudio) ConvertAudio;
     decltype(&SDL_OpenAudioDevice) OpenAudioDevice;
@@ -26,10 +23,12 @@ struct SdlFunctions {
     decltype(&SDL_ClearQueuedAudio) ClearQueuedAudio;
     decltype(&SDL_CloseAudioDevice) CloseAudioDevice;
     decltype(&SDL_TLSCleanup) TLSCleanup;
+    // Since SDL 2.24; without it the output takes CD quality.
+    decltype(&SDL_GetDefaultAudioInfo) GetDefaultAudioInfo;
 };
 
-// Loads SDL 2 and resolves every function above; nullptr when the library or any of
-// them is missing, and the game stays silent.
-std::unique_ptr<const SdlFunctions> loadSdl();
+// Loads SDL 2 and resolves every function above; nullptr when the library or any function
+// it must have is missing, and the game stays silent.
+std::unique_ptr<const SdlFunctions> loadAudioLibrary();
 
 } // namespace gelumpa

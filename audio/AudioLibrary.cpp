@@ -1,37 +1,53 @@
 // Resolving the SDL functions by name from the library the system provides.
-#include "ui/SdlLibrary.h"
+#include "audio/AudioLibrary.h"
 
-#include <QLibrary>
-#include <QString>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
 
 namespace gelumpa {
 
 namespace {
-template <typename Function>
-bool resolve(QLibrary& library, const char* name, Function& function)
+#ifdef _WIN32
+using Handle = HMODULE;
+// The name SDL 2's runtime package installs.
+Handle open() { return LoadLibraryA("SDL2.dll"); }
+void* symbol(Handle library, const char* name) { return reinterpret_cast<void*>(GetProcAddress(library, name)); }
+void release(Handle library) { FreeLibrary(library); }
+#else
+using Handle = void*;
+// The names SDL 2's runtime package installs.
+Handle open()
 {
-    function = reinterpret_cast<Function>(library.resolve(name));
+#ifdef __APPLE__
+    return dlopen("libSDL2-2.0.0.dylib", RTLD_NOW | RTLD_LOCAL);
+#else
+    return dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+#endif
+}
+void* symbol(Handle library, const char* name) { return dlsym(library, name); }
+void release(Handle library) { dlclose(library); }
+#endif
+
+template <typename Function>
+bool resolve(Handle library, const char* name, Function& function)
+{
+    function = reinterpret_cast<Function>(symbol(library, name));
     return function != nullptr;
 }
 } // namespace
 
-std::unique_ptr<const SdlFunctions> loadSdl()
+std::unique_ptr<const SdlFunctions> loadAudioLibrary()
 {
-    // The names SDL 2's runtime package installs: SDL2.dll, libSDL2-2.0.so.0, libSDL2-2.0.0.dylib.
-#ifdef Q_OS_WIN
-    QLibrary library(QStringLiteral("SDL2"));
-#else
-    QLibrary library(QStringLiteral("SDL2-2.0"), 0);
-#endif
-    if (!library.load())
+    const Handle library = open();
+    if (library == nullptr)
         return nullptr;
     auto sdl = std::make_unique<SdlFunctions>();
     const bool complete = resolve(library, "SDL_SetHint", sdl->SetHint)
         && resolve(library, "SDL_InitSubSystem", sdl->InitSubSystem)
         && resolve(library, "SDL_QuitSubSystem", sdl->QuitSubSystem)
-        && resolve(library, "SDL_RWFromConstMem", sdl->RWFromConstMem)
-        && resolve(library, "SDL_LoadWAV_RW", sdl->LoadWAV_RW)
-        && resolve(library, "SDL_FreeWAV", sdl->FreeWAV)
         && resolve(library, "SDL_BuildAudioCVT", sdl->BuildAudioCVT)
         && resolve(library, "SDL_ConvertAudio", sdl->ConvertAudio)
         && resolve(library, "SDL_OpenAudioDevice", sdl->OpenAudioDevice)
@@ -43,10 +59,11 @@ std::unique_ptr<const SdlFunctions> loadSdl()
         && resolve(library, "SDL_CloseAudioDevice", sdl->CloseAudioDevice)
         && resolve(library, "SDL_TLSCleanup", sdl->TLSCleanup);
     if (!complete) {
-        library.unload();
+        release(library);
         return nullptr;
     }
-    // The library stays loaded when the QLibrary goes: the functions are used to the end.
+    resolve(library, "SDL_GetDefaultAudioInfo", sdl->GetDefaultAudioInfo);
+    // The library stays loaded: the functions are used to the end.
     return sdl;
 }
 

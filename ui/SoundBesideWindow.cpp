@@ -1,0 +1,62 @@
+// The window's side of the sound output's timing. Loading SDL and connecting to a sound server
+// keeps a processor busy for tens of milliseconds, opening a device for a few: neither should
+// delay the first picture of the window, nor the picture of the click that plays a sound.
+#include "ui/SoundBesideWindow.h"
+
+#include <cstdlib>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
+
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
+
+namespace gelumpa {
+
+namespace {
+// Watches the widget's first paint, then hands the preparation to the event loop: it runs
+// once the painted picture has gone to the window system.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(SoundOutput& output, QWidget& widget) : QObject(&widget), output(output) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                output.prepare();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    SoundOutput& output;
+};
+} // namespace
+
+void showPendingRepaints()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+#if QT_CONFIG(xcb)
+    // A round trip: its answer comes once the X server has handled the repaint sent before it.
+    // QGuiApplication::sync() would also run the waiting events, input among them.
+    // Other platforms (offscreen among them) may answer the question with no connection.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr)
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+#endif
+}
+
+void prepareAfterFirstPaint(SoundOutput& output, QWidget& widget)
+{
+    widget.installEventFilter(new FirstPaint(output, widget));
+}
+
+} // namespace gelumpa
