@@ -18,6 +18,9 @@ PictureWindow::PictureWindow(QWidget* owner, const QString& picturePath, QSize s
     setWindowIcon(QIcon());
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // It comes to the front but leaves the keys with the main window, so a keyboard
+    // player goes straight on with the menus and the board.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 void PictureWindow::paintEvent(QPaintEvent*)

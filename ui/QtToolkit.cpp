@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -76,17 +77,19 @@ const QAction& QtToolkit::item(MenuItem item) const
 
 void QtToolkit::showPiece(int cell, int kind, PieceLook look)
 {
-    widgets.board.setCell(cell, &widgets.pieces.entry(kind, look));
+    widgets.board.showPiece(cell, widgets.pieces.entry(kind, look), kind, look);
 }
 
 void QtToolkit::clearCell(int cell)
 {
-    widgets.board.setCell(cell, nullptr);
+    widgets.board.clearCell(cell);
 }
 
 void QtToolkit::setCaption(StatusLabel label, std::string_view caption)
 {
     widgets.panel.label(label).setText(text(caption));
+    if (QAccessible::isActive())
+        widgets.board.announce(widgets.panel.spokenCaption(label));
 }
 
 std::string QtToolkit::menuCaption(MenuItem menuItem) const
@@ -140,8 +143,9 @@ void QtToolkit::showWindow(Window window)
     if (const auto& shown = slot(window)) {
         shown->show();
         shown->raise();
-        shown->activateWindow();
     }
+    if (window == Window::EndOfGame && QAccessible::isActive())
+        widgets.board.announce(QStringLiteral("Game over, ") + widgets.panel.spokenCaption(StatusLabel::Score));
 }
 
 // The window may be closing itself from its own click handler, so it is hidden at
