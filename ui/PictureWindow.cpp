@@ -3,6 +3,7 @@
 #include "ui/PictureWindow.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,6 +50,15 @@ void PictureWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     emit closeRequested();
+}
+
+// A click gives the window the keys; going, it hands them back to the main window, so a
+// keyboard player goes on there.
+void PictureWindow::hideEvent(QHideEvent* event)
+{
+    if (isActiveWindow() && parentWidget() != nullptr)
+        parentWidget()->activateWindow();
+    QWidget::hideEvent(event);
 }
 
 } // namespace gelumpa

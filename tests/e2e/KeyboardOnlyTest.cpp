@@ -1,6 +1,7 @@
 // A whole game played with the keyboard alone, as a player without a mouse plays it (no
 // mouse event from the first key to the end of the program, judged from screenshots), and
 // played as a blind player hears it from Orca.
+#include "CursorCell.h"
 #include "ExpectedPlay.h"
 #include "GameFixture.h"
 #include "PiecePicture.h"
@@ -42,23 +43,10 @@ protected:
             seen = game().currentBoard();
             const QImage& screen = desktop().lastScreenshot();
             const QPoint corner = game().clientOrigin() + cellCorner(cursor);
-            const bool ring = screen.pixel(corner) == qRgb(0, 0, 0)
-                && screen.pixel(corner + QPoint(pieceSize - 1, pieceSize - 1)) == qRgb(0, 0, 0)
-                && screen.pixel(corner + QPoint(1, 1)) == qRgb(255, 255, 255);
             const bool othersExact =
                 seen.inexactCells.empty() || (seen.inexactCells.size() == 1 && seen.inexactCells.front() == cursor);
-            // The ring hides what the decoder reads the cell by: the cursor's cell is checked
-            // inside the ring, every pixel as its picture has it.
-            bool inside = true;
-            for (int y = 2; y < pieceSize - 2; ++y)
-                for (int x = 2; x < pieceSize - 2; ++x)
-                    inside = inside
-                        && screen.pixel(corner + QPoint(x, y))
-                            == expectedPixel(expected.kind[cursor], expected.highlighted[cursor], x, y);
-            Board shown = seen.board;
-            shown.kind[cursor] = expected.kind[cursor];
-            shown.highlighted[cursor] = expected.highlighted[cursor];
-            seen.matched = shown == expected && inside && othersExact && ring;
+            seen.matched = othersExact && showsCursorRing(screen, corner)
+                && readInsideRing(screen, corner, cursor, seen.board) && seen.board == expected;
             return seen.matched || game().hasEnded();
         });
         return seen;

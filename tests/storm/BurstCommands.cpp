@@ -19,6 +19,14 @@ QStringList burstCommands(const std::vector<Action>& burst, const ScreenPlaces& 
             commands << "key" << "--delay" << "0" << e2e::menuKeys(action.command);
             continue;
         }
+        if (action.act == Act::Keys) {
+            if (!action.keys.isEmpty())
+                commands << "key" << "--delay" << "0" << action.keys;
+            // Longer than the X server's delay before it repeats a key.
+            if (!action.held.isEmpty())
+                commands << "keydown" << action.held << "sleep" << "0.8" << "keyup" << action.held;
+            continue;
+        }
         if (action.act == Act::PictureClick)
             clickAt(places.windowMiddle + action.point, 1);
         else

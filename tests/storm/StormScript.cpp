@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include <algorithm>
+#include <array>
 
 namespace storm {
 
@@ -60,6 +61,9 @@ Action StormScript::nextAction()
     switch (move.act) {
     case Act::ClickCell:
     case Act::ClickTwice: {
+        // A keyboard player's move in place of one click in four.
+        if (moves.below(4) == 0)
+            return cursorKeys();
         // Now and then the cell clicked last, as a player finishing a move does.
         const bool again = !lastCellPoint.isNull() && moves.below(5) == 0;
         lastCellPoint = again ? lastCellPoint : cellPoint(move.argument);
@@ -88,6 +92,24 @@ Action StormScript::nextAction()
     case Act::About: return {storm::Act::Command, QPoint(), e2e::MenuCommand::About};
     default: return {storm::Act::Command, QPoint(), e2e::MenuCommand::NewGame}; // the only other act the weights give
     }
+}
+
+// A few of the cursor's keys, then Space or Return on its cell; or, now and then, a key held
+// down until it repeats: a held Space or Return must act once only.
+Action StormScript::cursorKeys()
+{
+    static constexpr std::array moving{"Left", "Right", "Up", "Down", "Home", "End"};
+    static constexpr std::array acting{"space", "Return", "KP_Enter"};
+    Action action{storm::Act::Keys, QPoint()};
+    if (moves.below(8) == 0) {
+        action.held = QLatin1String(moves.below(2) == 0 ? moving[static_cast<std::size_t>(moves.below(4))]
+                                                         : acting[static_cast<std::size_t>(moves.below(2))]);
+        return action;
+    }
+    for (int step = between(0, 4); step > 0; --step)
+        action.keys << QLatin1String(moving[static_cast<std::size_t>(moves.below(6))]);
+    action.keys << QLatin1String(acting[static_cast<std::size_t>(moves.below(3))]);
+    return action;
 }
 
 // Pieces gather at the bottom left as a game goes on, so the clicks lean that way: the lower

@@ -8,13 +8,14 @@
 #include "tests/support/MovePicker.h"
 
 #include <QPoint>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
 
 namespace storm {
 
-enum class Act { Click, DoubleClick, PictureClick, Command };
+enum class Act { Click, DoubleClick, PictureClick, Command, Keys };
 
 struct Action {
     Act act;
@@ -23,6 +24,9 @@ struct Action {
     QPoint point;
     // Commands: the one whose access keys are typed.
     e2e::MenuCommand command = e2e::MenuCommand::NewGame;
+    // Keys: typed one after the other, then `held` (if any) held down until it repeats.
+    QStringList keys{};
+    QString held{};
 };
 
 class StormScript {
@@ -33,6 +37,7 @@ public:
 
 private:
     Action nextAction();
+    Action cursorKeys();
     QPoint cellPoint(int cell);
     QPoint pointIn(int left, int top, int right, int bottom);
     int between(int first, int last) { return first + moves.below(last - first + 1); }

@@ -3,6 +3,7 @@
 // events inside their own handlers. Between bursts the game must come to rest, still answer
 // and show a legal board.
 #include "BurstCommands.h"
+#include "CursorCell.h"
 #include "DiskAudio.h"
 #include "GameFixture.h"
 #include "QuietWindowManager.h"
@@ -210,7 +211,15 @@ QString EventStorm::proveAnswering()
 
 QString EventStorm::checkBoard()
 {
-    const e2e::BoardSeen seen = game().currentBoard();
+    e2e::BoardSeen seen = game().currentBoard();
+    // A keyboard move leaves the cursor's ring on one cell, read inside the ring.
+    if (seen.inexactCells.size() == 1) {
+        const int cell = seen.inexactCells.front();
+        const QPoint corner = game().clientOrigin() + e2e::cellCorner(cell);
+        if (e2e::showsCursorRing(desktop().lastScreenshot(), corner)
+            && e2e::readInsideRing(desktop().lastScreenshot(), corner, cell, seen.board))
+            seen.inexactCells.clear();
+    }
     QString problems;
     for (const std::string& problem : gelumpa::model::illegalities(seen.board.kind, seen.board.highlighted))
         problems += QString::fromStdString(problem) + QLatin1Char('\n');
