@@ -3,7 +3,6 @@
 #include "ui/PictureWindow.h"
 
 #include <QCloseEvent>
-#include <QHideEvent>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,7 +10,7 @@
 namespace gelumpa {
 
 PictureWindow::PictureWindow(QWidget* owner, const QString& picturePath, QSize size, const QString& title)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), picture(picturePath)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), picture(picturePath)
 {
     setWindowTitle(title);
     // A window with an owner shows the owner's icon unless it is given one of its own,
@@ -19,9 +18,6 @@ PictureWindow::PictureWindow(QWidget* owner, const QString& picturePath, QSize s
     setWindowIcon(QIcon());
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // It comes to the front but leaves the keys with the main window, so a keyboard
-    // player goes straight on with the menus and the board.
-    setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 void PictureWindow::paintEvent(QPaintEvent*)
@@ -50,15 +46,6 @@ void PictureWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     emit closeRequested();
-}
-
-// A click gives the window the keys; going, it hands them back to the main window, so a
-// keyboard player goes on there.
-void PictureWindow::hideEvent(QHideEvent* event)
-{
-    if (isActiveWindow() && parentWidget() != nullptr)
-        parentWidget()->activateWindow();
-    QWidget::hideEvent(event);
 }
 
 } // namespace gelumpa

@@ -51,6 +51,9 @@ std::vector<Action> StormScript::nextBurst()
     std::vector<Action> burst(static_cast<std::size_t>(between(shortestBurst, longestBurst)));
     for (Action& action : burst)
         action = nextAction();
+    // The cursor's keys go first: behind a menu command they could reach its menu, where
+    // Return chooses an item (the exit too).
+    std::stable_partition(burst.begin(), burst.end(), [](const Action& action) { return action.act == storm::Act::Keys; });
     return burst;
 }
 

@@ -139,15 +139,17 @@ int EventStorm::openPopups()
 }
 
 // A picture window stays open behind the main window once that is activated, and the about
-// window, smaller than the main window, is then hidden whole: it is brought to the front first.
+// window, smaller than the main window, is then hidden whole: it is brought to the front first,
+// raised, since it never takes the keys and the window manager does not activate it.
 QString EventStorm::clickAway(e2e::WindowId window)
 {
     try {
-        desktop().activate(window);
+        if (desktop().run("xdotool", {"windowraise", QString::number(window)}).exitCode != 0)
+            return QStringLiteral("xdotool could not raise window %1").arg(window);
+        desktop().click(desktop().geometry(window).center());
     } catch (const std::exception& error) {
         return QString::fromLatin1(error.what());
     }
-    desktop().click(desktop().geometry(window).center());
     return {};
 }
 
@@ -202,7 +204,9 @@ QString EventStorm::proveAnswering()
     desktop().keys({"alt+g"});
     if (!e2e::waitUntil(answerTimeout, [&] { return desktop().screenshot() != *atRest; }))
         return QStringLiteral("the \"Game Menu\" did not open on alt+g within %1 s").arg(answerTimeout.count() / 1000);
-    desktop().keys({"Escape"});
+    // The first Escape closes the menu, the second takes the keys from the menu bar back to the
+    // board, where the next burst's keys are meant to go.
+    desktop().keys({"Escape", "Escape"});
     if (!e2e::waitUntil(answerTimeout, [&] { return desktop().screenshot() == *atRest; }))
         return QStringLiteral("the window did not return to its rest after Escape within %1 s")
             .arg(answerTimeout.count() / 1000);
