@@ -127,7 +127,7 @@ int BoardAccessible::childCount() const
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    if (const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface())
+    if (const auto* cell = dynamic_cast<const CellAccessible*>(child))
         return cell->rowIndex() * rowLength + cell->columnIndex();
     return -1;
 }

@@ -47,11 +47,9 @@ QString ringMismatch(const QImage& square, const QImage& picture, QRgb backgroun
             const int ring = std::min({x, y, side - 1 - x, side - 1 - y}) / pixel;
             const QRgb drawn = picture.pixel(x * picture.width() / side, y * picture.height() / side);
             QRgb expected = drawn;
-            if (!ringShown)
-                expected = drawn;
-            else if (ring == 0)
+            if (ringShown && ring == 0)
                 expected = qRgb(0, 0, 0);
-            else if (ring == 1 && drawn == background)
+            else if (ringShown && ring == 1 && drawn == background)
                 expected = qRgb(255, 255, 255);
             if (square.pixel(x, y) != expected)
                 return QStringLiteral("pixel %1,%2 is %3, not %4")
