@@ -1,5 +1,6 @@
-// The board: one widget that paints the 100 cells, each pointing at
-// a store picture or at nothing, and reports a click on a cell by its index.
+// The board: one widget that paints the 100 cells, each pointing at a store picture
+// or at nothing, and reports a click on a cell by its index. A keyboard player moves
+// a cursor over the cells and acts on its cell as a click would.
 #pragma once
 
 #include <array>
@@ -11,6 +12,8 @@
 
 namespace gelumpa {
 
+class ReaderNews;
+
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -19,9 +22,19 @@ public:
 
     explicit BoardView(QWidget* parent);
 
-    // nullptr gives the cell the empty picture: the window's white shows.
-    void setCell(int cell, const PiecePicture* picture);
+    void showPiece(int cell, const PiecePicture& picture, int kind, PieceLook look);
+    // The cell shows the empty picture: the window's white.
+    void clearCell(int cell);
     const PiecePicture* cellPicture(int cell) const;
+    // 0 for an empty cell.
+    int cellKind(int cell) const;
+    bool cellMarked(int cell) const;
+
+    int cursorCell() const { return cursor; }
+    bool cursorShown() const { return cursorVisible; }
+
+    // News for a screen reader (a mark, the score, the end), told as it happens.
+    void announce(const QString& news);
 
     // The square of a cell in the board's own coordinates.
     static QRect cellRect(int cell);
@@ -31,14 +44,27 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    struct ShownCell {
+        const PiecePicture* picture = nullptr;
+        int kind = 0;
+        bool marked = false;
+    };
+
+    void setCell(int cell, const ShownCell& shown);
+    void placeCursor(int cell, bool shown);
     int cellAt(QPointF position) const;
 
-    std::array<const PiecePicture*, cellCount + 1> cells{};
+    std::array<ShownCell, cellCount + 1> cells{};
     int pressedCell = 0;
+    int cursor = 1;
+    bool cursorVisible = false;
+    ReaderNews* readerNews = nullptr;
 };
 
 } // namespace gelumpa

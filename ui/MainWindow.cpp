@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "ui/BoardAccessible.h"
 #include "ui/BoardFrame.h"
 
 namespace gelumpa {
@@ -70,16 +72,20 @@ void MainWindow::buildClientArea()
     frame->setObjectName(QStringLiteral("boardFrame"));
     frame->setGeometry(16, 8, 337, 337);
 
+    // Before the board exists: a reader asks for its table from the first moment.
+    QAccessible::installFactory(makeBoardAccessible);
     boardView = new BoardView(client);
     boardView->setObjectName(QStringLiteral("board"));
     boardView->move(24, 16);
     // The design shows a light-brown ball in every cell until the first game.
     for (int cell = 1; cell <= cellCount; ++cell)
-        boardView->setCell(cell, &stores.entry(1, PieceLook::Normal));
+        boardView->showPiece(cell, stores.entry(1, PieceLook::Normal), 1, PieceLook::Normal);
     connect(boardView, &BoardView::cellClicked, this, [this](int cell) { logic->clickCell(cell); });
 
     panel = new StatusPanel(client);
     panel->setGeometry(16, 352, 337, 41);
+    // The keys are the board's whenever the window is active; the menus keep their access keys.
+    boardView->setFocus();
 }
 
 void MainWindow::buildMenus()

@@ -10,7 +10,7 @@
 namespace gelumpa {
 
 PictureWindow::PictureWindow(QWidget* owner, const QString& picturePath, QSize size, const QString& title)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), picture(picturePath)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), picture(picturePath)
 {
     setWindowTitle(title);
     // A window with an owner shows the owner's icon unless it is given one of its own,

@@ -1,5 +1,6 @@
 // A window that is one picture and nothing else: no title bar, no border, no icon,
-// fixed size. A click anywhere on it asks for it to be closed.
+// fixed size, and never the keys: they stay with the main window, so a keyboard player goes
+// straight on with the menus and the board. A click anywhere on it asks for it to be closed.
 #pragma once
 
 #include <QPixmap>

@@ -2,6 +2,7 @@
 #include "ui/QtToolkit.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QGridLayout>
 #include <QMessageBox>
 
@@ -40,17 +41,19 @@ QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::st
 
 void QtToolkit::showPiece(int cell, int kind, PieceLook look)
 {
-    widgets.board.setCell(cell, &widgets.pieces.entry(kind, look));
+    widgets.board.showPiece(cell, widgets.pieces.entry(kind, look), kind, look);
 }
 
 void QtToolkit::clearCell(int cell)
 {
-    widgets.board.setCell(cell, nullptr);
+    widgets.board.clearCell(cell);
 }
 
 void QtToolkit::setCaption(StatusLabel label, std::string_view caption)
 {
     widgets.panel.label(label).setText(text(caption));
+    if (QAccessible::isActive())
+        widgets.board.announce(widgets.panel.spokenCaption(label));
 }
 
 void QtToolkit::setChecked(MenuItem menuItem, bool checked)
@@ -99,8 +102,9 @@ void QtToolkit::showWindow(Window window)
     if (const auto& shown = slot(window)) {
         shown->show();
         shown->raise();
-        shown->activateWindow();
     }
+    if (window == Window::EndOfGame && QAccessible::isActive())
+        widgets.board.announce(QStringLiteral("Game over, ") + widgets.panel.spokenCaption(StatusLabel::Score));
 }
 
 // The window may be closing itself from its own click handler, so it is hidden at

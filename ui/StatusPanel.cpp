@@ -119,6 +119,10 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
     makeLabel(this, "groupSizeCaption", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
     written[indexOf(StatusLabel::GroupSize)] =
         makeLabel(this, "groupSizeLabel", QStringLiteral("000"), QColor(0, 255, 255), small, {48, 16, 48, 13});
+    // A reader names the counters by their meaning, not by their bare numbers.
+    label(StatusLabel::Score).setAccessibleName(QStringLiteral("Score"));
+    label(StatusLabel::Level).setAccessibleName(QStringLiteral("Level"));
+    label(StatusLabel::GroupSize).setAccessibleName(QStringLiteral("Selected"));
     makeLabel(this, "signature", QStringLiteral("Orvane 2003"), QColor(255, 255, 0), large, {216, 8, 121, 24});
 }
 
@@ -130,6 +134,11 @@ QLabel& StatusPanel::label(StatusLabel label)
 const QLabel& StatusPanel::label(StatusLabel label) const
 {
     return *written[indexOf(label)];
+}
+
+QString StatusPanel::spokenCaption(StatusLabel shown) const
+{
+    return label(shown).accessibleName() + QLatin1Char(' ') + label(shown).text().trimmed();
 }
 
 } // namespace gelumpa

@@ -1,7 +1,8 @@
 // A child process for the Wayland test: the real main window with the end-of-game window
 // and the about window open beside it, on whatever platform the test chose. A compositor
 // without input devices cannot take a player's clicks, so the game is played in process.
-// Ends with status 0 once all three windows have been on screen, with another when one never is.
+// Ends with status 0 once all three windows have been on screen and the board had the keys,
+// with another when one never is.
 #include <QApplication>
 #include <QTest>
 
@@ -46,6 +47,10 @@ int main(int argc, char* argv[])
     mainWindow.show();
     if (!QTest::qWaitForWindowExposed(&mainWindow))
         return 2;
+    // The keys are the board's from the start, on this compositor too; it has no seat, so the
+    // window is never active and the board is the focus it will have when it is.
+    if (mainWindow.focusWidget() != &mainWindow.board())
+        return 6;
     mainWindow.findChild<QAction*>(QStringLiteral("newGameItem"))->trigger();
     if (!playToTheEnd(mainWindow))
         return 3;

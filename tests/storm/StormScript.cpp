@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include <algorithm>
+#include <array>
 
 namespace storm {
 
@@ -48,9 +49,13 @@ StormScript::StormScript(std::uint32_t seed, const ScreenPlaces& places) : moves
 Burst StormScript::nextBurst(QPoint from)
 {
     pointer = from;
+    cursorCommands.clear();
     Burst burst;
     for (int count = between(shortestBurst, longestBurst); count > 0; --count)
         addMove(burst);
+    // The cursor's keys go first: behind a menu command they could reach its menu, where
+    // Return chooses an item (the exit too).
+    burst.commands = cursorCommands + burst.commands;
     return burst;
 }
 
@@ -62,6 +67,11 @@ void StormScript::addMove(Burst& burst)
     switch (move.act) {
     case Act::ClickCell:
     case Act::ClickTwice: {
+        // A keyboard player's move in place of one click in four.
+        if (moves.below(4) == 0) {
+            addCursorKeys(burst);
+            return;
+        }
         // Now and then the cell clicked last, as a player finishing a move does.
         const bool again = !lastCellPoint.isNull() && moves.below(5) == 0;
         lastCellPoint = again ? lastCellPoint : cellPoint(move.argument);
@@ -109,6 +119,26 @@ void StormScript::choose(Burst& burst, e2e::MenuCommand command)
 {
     burst.commands << "key" << "--delay" << "0" << e2e::menuKeys(command);
     ++burst.events;
+}
+
+// A few of the cursor's keys, then Space, Return or keypad Enter on its cell; or, now and then,
+// a key held down until it repeats: a held Space or Return must act once only.
+void StormScript::addCursorKeys(Burst& burst)
+{
+    static constexpr std::array moving{"Left", "Right", "Up", "Down", "Home", "End"};
+    static constexpr std::array acting{"space", "Return", "KP_Enter"};
+    ++burst.events;
+    if (moves.below(8) == 0) {
+        const QString held = QLatin1String(moves.below(2) == 0 ? moving[static_cast<std::size_t>(moves.below(4))]
+                                                                : acting[static_cast<std::size_t>(moves.below(2))]);
+        // Longer than the X server's delay before it repeats a key.
+        cursorCommands << "keydown" << held << "sleep" << "0.8" << "keyup" << held;
+        return;
+    }
+    cursorCommands << "key" << "--delay" << "0";
+    for (int step = between(0, 4); step > 0; --step)
+        cursorCommands << QLatin1String(moving[static_cast<std::size_t>(moves.below(6))]);
+    cursorCommands << QLatin1String(acting[static_cast<std::size_t>(moves.below(3))]);
 }
 
 // Pieces gather at the bottom left as a game goes on, so the clicks lean that way: the lower

@@ -1,5 +1,5 @@
-// The storm's script: seeded random bursts of a player's clicks and menu commands on the
-// game's window, the moves chosen by the random player every test layer shares, each burst one
+// The storm's script: seeded random bursts of a player's clicks, cursor keys and menu commands
+// on the game's window, the moves chosen by the random player every test layer shares, each burst one
 // xdotool command line. The actions depend on the seed alone, never on what the game shows, so
 // a seed replays them.
 #pragma once
@@ -40,6 +40,7 @@ private:
     void addMove(Burst& burst);
     void clickAt(Burst& burst, QPoint target, int times = 1);
     void choose(Burst& burst, e2e::MenuCommand command);
+    void addCursorKeys(Burst& burst);
     QPoint cellPoint(int cell);
     QPoint pointIn(int left, int top, int right, int bottom);
     int between(int first, int last) { return first + moves.below(last - first + 1); }
@@ -48,6 +49,8 @@ private:
     ScreenPlaces places;
     QPoint pointer;
     QPoint lastCellPoint;
+    // The burst's cursor keys, sent ahead of the rest of it.
+    QStringList cursorCommands;
 };
 
 } // namespace storm

@@ -4,6 +4,7 @@
 // and show a legal board.
 #include "StormScript.h"
 #include "tests/support/BoardModel.h"
+#include "tests/support/CursorCell.h"
 #include "tests/support/DiskAudio.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Waiting.h"
@@ -162,15 +163,17 @@ int EventStorm::openPopups()
 }
 
 // A picture window stays open behind the main window once that is activated, and the about
-// window, smaller than the main window, is then hidden whole: it is brought to the front first.
+// window, smaller than the main window, is then hidden whole: it is brought to the front first,
+// raised, since it never takes the keys and the window manager does not activate it.
 QString EventStorm::clickAway(e2e::WindowId window)
 {
     try {
-        desktop().activate(window);
+        if (desktop().run("xdotool", {"windowraise", QString::number(window)}).exitCode != 0)
+            return QStringLiteral("xdotool could not raise window %1").arg(window);
+        desktop().click(desktop().geometry(window).center());
     } catch (const std::exception& error) {
         return QString::fromLatin1(error.what());
     }
-    desktop().click(desktop().geometry(window).center());
     return {};
 }
 
@@ -225,7 +228,9 @@ QString EventStorm::proveAnswering()
     desktop().keys({"alt+g"});
     if (!e2e::waitUntil(answerTimeout, [&] { return desktop().screenshot() != *atRest; }))
         return QStringLiteral("the \"Game Menu\" did not open on alt+g within %1 s").arg(answerTimeout.count() / 1000);
-    desktop().keys({"Escape"});
+    // The first Escape closes the menu, the second takes the keys from the menu bar back to the
+    // board, where the next burst's keys are meant to go.
+    desktop().keys({"Escape", "Escape"});
     if (!e2e::waitUntil(answerTimeout, [&] { return desktop().screenshot() == *atRest; }))
         return QStringLiteral("the window did not return to its rest after Escape within %1 s")
             .arg(answerTimeout.count() / 1000);
@@ -234,7 +239,15 @@ QString EventStorm::proveAnswering()
 
 QString EventStorm::checkBoard()
 {
-    const e2e::BoardSeen seen = game().currentBoard();
+    e2e::BoardSeen seen = game().currentBoard();
+    // A keyboard move leaves the cursor's ring on one cell, read inside the ring.
+    if (seen.inexactCells.size() == 1) {
+        const int cell = seen.inexactCells.front();
+        const QPoint corner = game().clientOrigin() + e2e::cellCorner(cell);
+        if (e2e::showsCursorRing(desktop().lastScreenshot(), corner)
+            && e2e::readInsideRing(desktop().lastScreenshot(), corner, cell, seen.board))
+            seen.inexactCells.clear();
+    }
     QString problems;
     for (const std::string& problem : gelumpa::model::illegalities(seen.board.kind, seen.board.highlighted))
         problems += QString::fromStdString(problem) + QLatin1Char('\n');
@@ -252,7 +265,7 @@ QString EventStorm::checkBoard()
     return {};
 }
 
-TEST_F(EventStorm, burstsOfClicksAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBoard)
+TEST_F(EventStorm, burstsOfClicksKeysAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBoard)
 {
     const auto seed = static_cast<std::uint32_t>(settingFromEnvironment("GELUMPA_STORM_SEED", defaultSeed));
     const std::int64_t events = settingFromEnvironment("GELUMPA_STORM_EVENTS", defaultEvents);

@@ -8,5 +8,6 @@ int runPictureWindowTests(int argc, char** argv);
 int runReentryTests(int argc, char** argv);
 int runSoundTests(int argc, char** argv);
 int runHiDpiTests(int argc, char** argv);
+int runKeyboardTests(int argc, char** argv);
 
 } // namespace gelumpa::test

@@ -27,6 +27,7 @@ int main(int argc, char* argv[])
         Group{"Reentry", gelumpa::test::runReentryTests},
         Group{"Sound", gelumpa::test::runSoundTests},
         Group{"HiDpi", gelumpa::test::runHiDpiTests},
+        Group{"Keyboard", gelumpa::test::runKeyboardTests},
     };
     if (argc >= 2) {
         for (const Group& group : groups) {
@@ -36,6 +37,6 @@ int main(int argc, char* argv[])
             }
         }
     }
-    std::fprintf(stderr, "usage: %s MainWindow|PictureWindows|Reentry|Sound|HiDpi [QTest options]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s MainWindow|PictureWindows|Reentry|Sound|HiDpi|Keyboard [QTest options]\n", argv[0]);
     return 2;
 }

@@ -1,0 +1,232 @@
+// Protects the board for a player without a mouse or without sight: the cursor's keys and
+// their one road into the game, the cursor's ring at the screen's ratio (plain on white and
+// on blue, never over a ball pixel, never seen by a mouse player), and the table a screen
+// reader reads.
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "UiTestGroups.h"
+#include "UiTestSupport.h"
+
+namespace gelumpa::test {
+
+namespace {
+// What the player sees in a cell of each kind, 0 to 5, in the words a reader speaks.
+const QStringList pictureNames{"empty", "light-brown ball", "green ball", "red ball", "pale turquoise ball",
+                               "magenta ball"};
+
+void press(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool repeated = false)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeated);
+    QApplication::sendEvent(&target, &event);
+}
+
+// One cell's square out of a grab of the board, in device pixels.
+QImage cellSquare(const QImage& board, int cell)
+{
+    const qreal ratio = board.devicePixelRatio();
+    const QRect logical = BoardView::cellRect(cell);
+    return board.copy(QRect(logical.topLeft() * ratio, logical.size() * ratio));
+}
+
+QImage grabBoard(MainWindow& mainWindow)
+{
+    return mainWindow.board().grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The ring on a cell drawn with a picture: black on its outermost logical pixel, white on the
+// next one except where the picture has its ball, every other pixel as the picture has it.
+// Without the ring, every pixel is the picture's.
+QString ringMismatch(const QImage& square, const QImage& picture, QRgb background, bool ringShown = true)
+{
+    const int side = square.width();
+    const int pixel = side / 32;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const int ring = std::min({x, y, side - 1 - x, side - 1 - y}) / pixel;
+            const QRgb drawn = picture.pixel(x * picture.width() / side, y * picture.height() / side);
+            QRgb expected = drawn;
+            if (ringShown && ring == 0)
+                expected = qRgb(0, 0, 0);
+            else if (ringShown && ring == 1 && drawn == background)
+                expected = qRgb(255, 255, 255);
+            if (square.pixel(x, y) != expected)
+                return QStringLiteral("pixel %1,%2 is %3, not %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(square.pixel(x, y), 0, 16)
+                    .arg(expected, 0, 16);
+        }
+    }
+    return {};
+}
+} // namespace
+
+class KeyboardTests : public MainWindowTestGroup {
+    Q_OBJECT
+
+    BoardView& board() { return mainWindow->board(); }
+    const GameState& state() const { return mainWindow->game().gameState(); }
+
+    // Walks the cursor to a cell from the start of its row, with Home and arrows alone.
+    void walkTo(int cell)
+    {
+        press(board(), Qt::Key_Home);
+        while (rowOf(board().cursorCell()) != rowOf(cell))
+            press(board(), rowOf(board().cursorCell()) < rowOf(cell) ? Qt::Key_Down : Qt::Key_Up);
+        while (board().cursorCell() != cell)
+            press(board(), columnOf(board().cursorCell()) < columnOf(cell) ? Qt::Key_Right : Qt::Key_Left);
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(showFreshWindow());
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow.get()));
+    }
+    void cleanup() { mainWindow.reset(); }
+
+    void theCursorMovesByOneCellStopsAtTheEdgesAndIgnoresModifiedArrows()
+    {
+        QVERIFY(board().hasFocus());
+        QCOMPARE(board().cursorCell(), 1);
+        QVERIFY(!board().cursorShown());
+        press(board(), Qt::Key_Left);
+        press(board(), Qt::Key_Up);
+        QCOMPARE(board().cursorCell(), 1);
+        QVERIFY(board().cursorShown());
+        for (int step = 0; step < 12; ++step)
+            press(board(), Qt::Key_Right, {}, step > 0);
+        QCOMPARE(board().cursorCell(), 10);
+        for (int step = 0; step < 12; ++step)
+            press(board(), Qt::Key_Down, {}, step > 0);
+        QCOMPARE(board().cursorCell(), 100);
+        press(board(), Qt::Key_Home);
+        QCOMPARE(board().cursorCell(), 91);
+        press(board(), Qt::Key_Up, Qt::KeypadModifier);
+        QCOMPARE(board().cursorCell(), 81);
+        press(board(), Qt::Key_End);
+        QCOMPARE(board().cursorCell(), 90);
+        for (const auto modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier})
+            for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Home, Qt::Key_Space, Qt::Key_Return})
+                press(board(), key, modifier);
+        QCOMPARE(board().cursorCell(), 90);
+    }
+
+    void spaceReturnAndEnterActAsAClickOnTheCursorsCellOnlyWhenPressed()
+    {
+        item("newGameItem").trigger();
+        const int cell = removableCell(state());
+        QVERIFY(cell != 0);
+        walkTo(cell);
+        press(board(), Qt::Key_Space);
+        QCOMPARE(state().anchorCell, cell);
+        QVERIFY(state().selectionCount > 1);
+        // A held key repeats: the repeats must not remove the group.
+        press(board(), Qt::Key_Space, {}, true);
+        press(board(), Qt::Key_Return, {}, true);
+        QCOMPARE(state().score, 0);
+        const int groupSize = state().selectionCount;
+        press(board(), Qt::Key_Return);
+        QCOMPARE(state().score, groupSize);
+        QCOMPARE(board().cursorCell(), cell);
+        QVERIFY(board().cursorShown());
+        const int next = removableCell(state());
+        walkTo(next);
+        press(board(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(state().anchorCell, next);
+    }
+
+    void theRingIsPlainOnWhiteAndOnBlueLeavesTheBallAndGoesWithAClick()
+    {
+        const QImage untouched = grabBoard(*mainWindow);
+        const QImage normal = QImage(":/pieces/normal-1.png").convertToFormat(QImage::Format_RGB32);
+        item("newGameItem").trigger();
+        item("newGameItem").trigger();
+        // A new game keeps the cursor hidden until a board key.
+        QVERIFY(!board().cursorShown());
+        const int cell = removableCell(state());
+        walkTo(cell);
+        const int kind = state().kind(cell);
+        const auto picture = [kind](const char* look) {
+            return QImage(QStringLiteral(":/pieces/%1-%2.png").arg(look).arg(kind)).convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(ringMismatch(cellSquare(grabBoard(*mainWindow), cell), picture("normal"), qRgb(255, 255, 255)),
+                 QString());
+        press(board(), Qt::Key_Space);
+        QCOMPARE(ringMismatch(cellSquare(grabBoard(*mainWindow), cell), picture("highlighted"), qRgb(0, 0, 255)),
+                 QString());
+        // A "No" keeps the cursor where it is, and shown.
+        const auto seen = answerNextBox(QMessageBox::No);
+        item("nightmareItem").trigger();
+        QVERIFY(seen->shown);
+        QCOMPARE(board().cursorCell(), cell);
+        QVERIFY(board().cursorShown());
+
+        clickCell(*mainWindow, 45);
+        QCOMPARE(board().cursorCell(), 45);
+        QVERIFY(!board().cursorShown());
+        QCOMPARE(ringMismatch(cellSquare(grabBoard(*mainWindow), cell), picture(state().marked(cell) ? "highlighted" : "normal"),
+                              0, false),
+                 QString());
+        // Before any game, at the design's board, a mouse player's pixels are those of the design.
+        mainWindow.reset();
+        QVERIFY(showFreshWindow());
+        clickCell(*mainWindow, 1);
+        QCOMPARE(grabBoard(*mainWindow), untouched);
+        press(board(), Qt::Key_Home);
+        QCOMPARE(ringMismatch(cellSquare(grabBoard(*mainWindow), 1), normal, qRgb(255, 255, 255)), QString());
+    }
+
+    void aScreenReaderReadsATableOfNamedCellsWithTheMarkedGroupSelected()
+    {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board());
+        QVERIFY(table != nullptr && table->tableInterface() != nullptr);
+        QCOMPARE(table->role(), QAccessible::Table);
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Board"));
+        QCOMPARE(table->childCount(), 100);
+        QCOMPARE(table->tableInterface()->rowCount(), 10);
+        QCOMPARE(table->tableInterface()->columnCount(), 10);
+        for (int index = 0; index < 100; ++index)
+            QCOMPARE(table->child(index)->text(QAccessible::Name), QStringLiteral("light-brown ball"));
+
+        item("newGameItem").trigger();
+        const int cell = removableCell(state());
+        walkTo(cell);
+        press(board(), Qt::Key_Space);
+        press(board(), Qt::Key_Space);
+        walkTo(removableCell(state()));
+        press(board(), Qt::Key_Space);
+        for (int i = 1; i <= cellCount; ++i) {
+            QAccessibleInterface* shown = table->tableInterface()->cellAt(rowOf(i) - 1, columnOf(i) - 1);
+            QCOMPARE(table->indexOfChild(shown), i - 1);
+            QCOMPARE(shown->text(QAccessible::Name), pictureNames[state().kind(i)]);
+            QCOMPARE(shown->state().selected, state().marked(i));
+            QCOMPARE(shown->tableCellInterface()->rowIndex(), rowOf(i) - 1);
+            QCOMPARE(shown->tableCellInterface()->columnIndex(), columnOf(i) - 1);
+        }
+        QCOMPARE(table->tableInterface()->selectedCellCount(), state().selectionCount);
+        QAccessibleInterface* focused = table->focusChild();
+        QCOMPARE(focused, table->child(board().cursorCell() - 1));
+        QVERIFY(focused->state().focused);
+        QCOMPARE(focused->text(QAccessible::Description),
+                 QStringLiteral("row %1, column %2").arg(rowOf(board().cursorCell())).arg(columnOf(board().cursorCell())));
+
+        QCOMPARE(mainWindow->label(StatusLabel::Score).accessibleName(), QStringLiteral("Score"));
+        QCOMPARE(mainWindow->label(StatusLabel::GroupSize).accessibleName(), QStringLiteral("Selected"));
+        QCOMPARE(mainWindow->label(StatusLabel::Level).accessibleName(), QStringLiteral("Level"));
+        item("aboutItem").trigger();
+        QVERIFY(shownWindows("About MyApp").first()->accessibleDescription().contains("Written by the Orvane team"));
+    }
+};
+
+int runKeyboardTests(int argc, char** argv)
+{
+    KeyboardTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+} // namespace gelumpa::test
+
+#include "KeyboardTests.moc"
