@@ -1,13 +1,13 @@
 // A whole game played with the keyboard alone, as a player without a mouse plays it (no
 // mouse event from the first key to the end of the program, judged from screenshots), and
 // played as a blind player hears it from Orca.
-#include "tests/support/CursorCell.h"
 #include "tests/support/ExpectedPlay.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/PiecePicture.h"
 #include "ReaderSession.h"
 #include "tests/support/Waiting.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace e2e {
@@ -18,52 +18,40 @@ namespace {
 // the menus and the exit question answer their keys.
 class KeyboardOnly : public GameFixture {
 protected:
-    // Walks the cursor to the cell with arrow keys.
+    // Walks the cursor to the cell with arrow keys, rows first.
     void walkTo(int cell)
     {
-        while (rowOf(cursor) != rowOf(cell) && !HasFailure())
-            step(rowOf(cursor) < rowOf(cell) ? QStringLiteral("Down") : QStringLiteral("Up"),
-                 rowOf(cursor) < rowOf(cell) ? cellsPerRow : -cellsPerRow);
-        while (cursor != cell && !HasFailure())
-            step(cursor < cell ? QStringLiteral("Right") : QStringLiteral("Left"), cursor < cell ? 1 : -1);
+        while (cursor != cell && !HasFailure()) {
+            const int rows = (cell - 1) / rowLength - (cursor - 1) / rowLength;
+            const int move = rows > 0 ? rowLength : rows < 0 ? -rowLength : cell > cursor ? 1 : -1;
+            keys({move == rowLength ? "Down" : move == -rowLength ? "Up" : move == 1 ? "Right" : "Left"});
+            cursor += move;
+            stepped();
+        }
     }
+    virtual void stepped() {}
+    virtual void keys(const QStringList& names) { desktop().keys(names); }
 
-    virtual void step(const QString& key, int move)
-    {
-        keys({key});
-        cursor += move;
-    }
-
-    // Waits for the board with the cursor's ring on its cell: black on the cell's outermost
-    // pixel, white just inside; the cursor's cell alone may differ from its plain picture.
+    // Waits for the board with the cursor's ring on the cursor's cell, read inside the ring.
     BoardSeen waitForBoardWithCursor(const Board& expected)
     {
         BoardSeen seen;
         waitUntil(shortWait, [&] {
             seen = game().currentBoard();
-            const QImage& screen = desktop().lastScreenshot();
-            const QPoint corner = game().clientOrigin() + cellCorner(cursor);
-            const bool othersExact =
-                seen.inexactCells.empty() || (seen.inexactCells.size() == 1 && seen.inexactCells.front() == cursor);
-            seen.matched = othersExact && showsCursorRing(screen, corner)
-                && readInsideRing(screen, corner, cursor, seen.board) && seen.board == expected;
+            seen.matched = seen.readCursorCell(desktop().lastScreenshot(), game().clientOrigin()) == cursor
+                && seen.board == expected;
             return seen.matched || game().hasEnded();
         });
         return seen;
     }
 
-    virtual void keys(const QStringList& names) { desktop().keys(names); }
-
-    static int rowOf(int cell) { return (cell - 1) / cellsPerRow + 1; }
-    static constexpr int cellsPerRow = 10;
     int cursor = 1;
 };
 
 TEST_F(KeyboardOnly, aWholeGameASecondDealAndTheExitAreDoneWithKeysAlone)
 {
-    const Board design = game().currentBoard().board;
     keys(menuKeys(MenuCommand::NewGame));
-    BoardSeen seen = game().waitForDealtBoard(shortWait, design);
+    BoardSeen seen = game().waitForDealtBoard(shortWait, designBoard());
     ASSERT_TRUE(seen.matched) << "the menu keys dealt no game\n" << describe(seen.board);
     Board board = seen.board;
 
@@ -94,11 +82,10 @@ TEST_F(KeyboardOnly, aWholeGameASecondDealAndTheExitAreDoneWithKeysAlone)
     keys(menuKeys(MenuCommand::NewGame));
     const bool dealt = waitUntil(shortWait, [&] {
         const Board shown = game().currentBoard().board;
-        for (int cell = 1; cell <= cellCount; ++cell) {
-            const QRect area(game().clientOrigin() + cellCorner(cell), QSize(pieceSize, pieceSize));
-            if (!area.intersects(cover) && (shown.kind[cell] == 0 || shown.highlighted[cell]))
+        for (int cell = 1; cell <= cellCount; ++cell)
+            if (!cover.intersects(QRect(game().clientOrigin() + cellCorner(cell), QSize(pieceSize, pieceSize)))
+                && (shown.kind[cell] == emptyCell || shown.highlighted[cell]))
                 return false;
-        }
         return true;
     });
     ASSERT_TRUE(dealt) << "the menu keys dealt no second game beside the end window\n"
@@ -124,12 +111,13 @@ protected:
     void keys(const QStringList& names) override
     {
         for (const QString& name : names) {
-            session.waitForQuiet(std::chrono::milliseconds(300), speechWait);
-            const QStringList chord = name.split(QLatin1Char('+'));
+            session.waitForQuiet();
+            QStringList chord = name.split(QLatin1Char('+'));
             for (const QString& key : chord)
                 press(QStringLiteral("keydown"), key);
-            for (auto key = chord.crbegin(); key != chord.crend(); ++key)
-                press(QStringLiteral("keyup"), *key);
+            std::reverse(chord.begin(), chord.end());
+            for (const QString& key : chord)
+                press(QStringLiteral("keyup"), key);
         }
     }
 
@@ -139,81 +127,48 @@ protected:
         std::this_thread::sleep_for(std::chrono::milliseconds(80));
     }
 
-    // The index of the next line spoken that matches, after the lines heard so far.
-    int hear(const QString& pattern)
-    {
-        const int found = session.waitForSpeech(QRegularExpression(QStringLiteral("^") + pattern + QStringLiteral("$")),
-                                                heard, speechWait);
-        if (found >= 0)
-            heard = found + 1;
-        return found;
-    }
-
     // Each step waits until Orca has told the new place, so no key meets a busy reader.
-    void step(const QString& key, int move) override
+    void stepped() override
     {
-        KeyboardOnly::step(key, move);
-        EXPECT_GE(hear(QStringLiteral("row %1, column %2\\.").arg(rowOf(cursor)).arg((cursor - 1) % cellsPerRow + 1)), 0)
-            << "no place told after " << key.toStdString() << ": " << heardSoFar();
+        EXPECT_TRUE(session.hear(QStringLiteral("row %1, column %2\\.").arg((cursor - 1) / rowLength + 1).arg((cursor - 1) % rowLength + 1)))
+            << "no place told for cell " << cursor << ": " << heardSoFar();
     }
 
     std::string heardSoFar() const { return session.spoken().join(QStringLiteral(" | ")).toStdString(); }
 
-    // Longer than Qt's wait for the registry's answer to a key.
-    static constexpr std::chrono::milliseconds speechWait{40000};
     ReaderSession session;
-    int heard = 0;
 };
-
-const QStringList pictureNames{"empty", "light-brown ball", "green ball", "red ball", "pale turquoise ball",
-                               "magenta ball"};
 
 TEST_F(ScreenReader, orcaSpeaksTheCellWithItsPlaceTheGroupTheScoreAndTheEnd)
 {
     session.startReader(desktop().environment());
-    ASSERT_GE(hear(QStringLiteral("Screen reader on\\.")), 0) << "Orca did not start: " << heardSoFar();
+    ASSERT_TRUE(session.hear(QStringLiteral("Screen reader on\\."))) << "Orca did not start: " << heardSoFar();
     desktop().activate(game().mainWindow());
-    ASSERT_GE(hear(QStringLiteral("Board\\.")), 0) << "Orca did not hear the board: " << heardSoFar();
-
-    const Board design = game().currentBoard().board;
+    ASSERT_TRUE(session.hear(QStringLiteral("Board\\."))) << "Orca did not hear the board: " << heardSoFar();
     keys(menuKeys(MenuCommand::NewGame));
-    const BoardSeen seen = game().waitForDealtBoard(shortWait, design);
+    const BoardSeen seen = game().waitForDealtBoard(shortWait, designBoard());
     ASSERT_TRUE(seen.matched) << "the menu keys dealt no game: " << heardSoFar();
     Board board = seen.board;
 
     keys({QStringLiteral("Right")});
     cursor = 2;
-    const QString secondBall = QRegularExpression::escape(pictureNames[board.kind[2]]);
-    EXPECT_GE(hear(secondBall + QStringLiteral("\\.")), 0) << "no ball named after Right: " << heardSoFar();
-    EXPECT_GE(hear(QStringLiteral("row 1, column 2\\.")), 0) << "no place after Right: " << heardSoFar();
+    const QStringList ballNames{"light-brown", "green", "red", "pale turquoise", "magenta"};
+    EXPECT_TRUE(session.hear(ballNames[board.kind[2] - 1] + QStringLiteral(" ball\\."))) << "no ball named: " << heardSoFar();
+    EXPECT_TRUE(session.hear(QStringLiteral("row 1, column 2\\."))) << "no place after Right: " << heardSoFar();
 
     // The first group by keys, the rest by clicks: with Orca on, a key now and then waits for
     // Qt's call to the registry to time out, and a whole game by keys would take minutes.
-    std::vector<int> group = largestGroup(board);
+    const std::vector<int> group = largestGroup(board);
     ASSERT_NO_FATAL_FAILURE(walkTo(group.front()));
     keys({QStringLiteral("space")});
-    ASSERT_GE(hear(QStringLiteral("notification Selected %1\\.").arg(group.size())), 0)
+    ASSERT_TRUE(session.hear(QStringLiteral("notification Selected %1\\.").arg(group.size())))
         << "no group size after Space on cell " << cursor << ": " << heardSoFar();
     keys({QStringLiteral("Return")});
-    int score = static_cast<int>(group.size());
     board = afterRemoving(board, group);
-    ASSERT_GE(hear(QStringLiteral("notification Score %1\\.").arg(score)), 0) << "no score after Return: " << heardSoFar();
-    while (hasMoveLeft(board)) {
-        group = largestGroup(board);
-        game().clickCell(group.front());
-        ASSERT_GE(hear(QStringLiteral("notification Selected %1\\.").arg(group.size())), 0)
-            << "no group size after a click on cell " << group.front() << ": " << heardSoFar();
-        game().clickCell(group.front());
-        score += static_cast<int>(group.size());
-        board = afterRemoving(board, group);
-        // The end's news, with the score, follows the last removal at once and cuts its score short.
-        if (!hasMoveLeft(board))
-            break;
-        ASSERT_GE(hear(QStringLiteral("notification Score %1\\.").arg(score)), 0)
-            << "no score after a second click: " << heardSoFar();
-    }
-    EXPECT_GE(hear(QStringLiteral("notification Game over, Score %1\\.").arg(score)), 0)
-        << "no end heard: " << heardSoFar();
+    ASSERT_TRUE(session.hear(QStringLiteral("notification Score %1\\.").arg(group.size()))) << "no score: " << heardSoFar();
+    ASSERT_NO_FATAL_FAILURE(playToTheEnd(board));
+    const auto score = std::count(board.kind.begin() + 1, board.kind.end(), emptyCell);
+    EXPECT_TRUE(session.hear(QStringLiteral("notification Game over, Score %1\\.").arg(score))) << "no end heard: " << heardSoFar();
 }
 
 } // namespace

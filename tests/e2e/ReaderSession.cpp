@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <csignal>
 #include <stdexcept>
@@ -17,9 +18,8 @@ const std::chrono::milliseconds startTimeout{10000};
 
 void writeFile(const QString& path, const QByteArray& content)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 } // namespace
@@ -103,31 +103,32 @@ QStringList ReaderSession::spoken() const
     return lines;
 }
 
-int ReaderSession::waitForSpeech(const QRegularExpression& line, int after, std::chrono::milliseconds timeout) const
+bool ReaderSession::hear(const QString& pattern)
 {
-    int found = -1;
-    waitUntil(timeout, [&] {
+    const QRegularExpression line(QStringLiteral("^") + pattern + QStringLiteral("$"));
+    return waitUntil(speechWait, [&] {
         const QStringList lines = spoken();
-        for (int i = after; i < lines.size() && found < 0; ++i)
-            if (line.match(lines[i]).hasMatch())
-                found = i;
-        return found >= 0;
+        for (int i = heard; i < lines.size(); ++i) {
+            if (line.match(lines[i]).hasMatch()) {
+                heard = i + 1;
+                return true;
+            }
+        }
+        return false;
     });
-    return found;
 }
 
-bool ReaderSession::waitForQuiet(std::chrono::milliseconds quiet, std::chrono::milliseconds timeout) const
+void ReaderSession::waitForQuiet() const
 {
     const QString log = home.filePath(QStringLiteral("orca.log"));
     qint64 size = -1;
     auto lastChange = std::chrono::steady_clock::now();
-    return waitUntil(timeout, [&] {
-        const qint64 now = QFileInfo(log).size();
-        if (now != size) {
+    waitUntil(speechWait, [&] {
+        if (const qint64 now = QFileInfo(log).size(); now != size) {
             size = now;
             lastChange = std::chrono::steady_clock::now();
         }
-        return std::chrono::steady_clock::now() - lastChange >= quiet;
+        return std::chrono::steady_clock::now() - lastChange >= std::chrono::milliseconds(300);
     });
 }
 

@@ -5,7 +5,6 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -15,11 +14,12 @@ namespace e2e {
 
 class ReaderSession {
 public:
+    // Longer than Qt's wait for the registry's answer to a key.
+    static constexpr std::chrono::milliseconds speechWait{40000};
+
     // Starts the buses; the game started with environment() joins them.
     ReaderSession();
     ~ReaderSession();
-    ReaderSession(const ReaderSession&) = delete;
-    ReaderSession& operator=(const ReaderSession&) = delete;
 
     // What a program of the session needs besides the desktop's display.
     QProcessEnvironment environment(QProcessEnvironment base) const;
@@ -28,12 +28,11 @@ public:
 
     // Every line Orca has spoken so far, in order.
     QStringList spoken() const;
-    // Waits for a spoken line matching the pattern after the first `after` lines; its index, or -1.
-    int waitForSpeech(const QRegularExpression& line, int after, std::chrono::milliseconds timeout) const;
-
-    // Waits until Orca has written nothing to its log for the quiet period: it is done with
-    // what came before.
-    bool waitForQuiet(std::chrono::milliseconds quiet, std::chrono::milliseconds timeout) const;
+    // Waits for a spoken line, after those heard so far, that matches the whole pattern; the
+    // lines up to it count as heard.
+    bool hear(const QString& pattern);
+    // Waits until Orca has written nothing to its log for a while: it is done with what came before.
+    void waitForQuiet() const;
 
 private:
     QTemporaryDir home;
@@ -42,6 +41,7 @@ private:
     QProcess accessibilityBus;
     QProcess reader;
     QString busAddress;
+    int heard = 0;
 };
 
 } // namespace e2e

@@ -36,6 +36,33 @@ std::string BoardSeen::explain(const Board& expected) const
     return "expected board:\n" + describe(expected) + "shown board:\n" + describe(board) + inexactReport();
 }
 
+int BoardSeen::readCursorCell(const QImage& screen, QPoint clientOrigin)
+{
+    if (inexactCells.size() != 1)
+        return 0;
+    const int cell = inexactCells.front();
+    const QPoint corner = clientOrigin + cellCorner(cell);
+    if (screen.pixel(corner) != black || screen.pixel(corner + QPoint(pieceSize - 1, pieceSize - 1)) != black
+        || screen.pixel(corner + QPoint(1, 1)) != white)
+        return 0;
+    for (int kind = emptyCell; kind <= 5; ++kind) {
+        for (const bool highlighted : {false, true}) {
+            const QImage& picture = cellPicture(kind, highlighted);
+            bool same = true;
+            for (int y = 2; y < pieceSize - 2 && same; ++y)
+                for (int x = 2; x < pieceSize - 2 && same; ++x)
+                    same = screen.pixel(corner + QPoint(x, y)) == picture.pixel(x, y);
+            if (same) {
+                board.kind[cell] = kind;
+                board.highlighted[cell] = highlighted;
+                inexactCells.clear();
+                return cell;
+            }
+        }
+    }
+    return 0;
+}
+
 std::string BoardSeen::inexactReport() const
 {
     if (inexactCells.empty())
