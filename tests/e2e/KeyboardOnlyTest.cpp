@@ -1,13 +1,20 @@
 // A whole game played with the keyboard alone, as a player without a mouse plays it (no
-// mouse event from the first key to the end of the program, judged from screenshots), and
-// played as a blind player hears it from Orca.
+// mouse event from the first key to the end of the program, judged from screenshots), and a
+// game as a blind player hears it from Orca.
 #include "tests/support/ExpectedPlay.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/PiecePicture.h"
-#include "ReaderSession.h"
 #include "tests/support/Waiting.h"
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
 #include <algorithm>
+#include <csignal>
+#include <stdexcept>
 #include <thread>
 
 namespace e2e {
@@ -102,16 +109,129 @@ TEST_F(KeyboardOnly, aWholeGameASecondDealAndTheExitAreDoneWithKeysAlone)
 
 // Protects what a blind player hears: the cell the cursor moves to with its row and column,
 // the size of a marked group, the score after a removal and the end with the final score.
+// The game runs in a screen reader's session, as a blind player's desktop has it: a session
+// bus, the accessibility bus, a speech server that speaks into nothing, and Orca, whose debug
+// log holds every line it speaks.
 class ScreenReader : public KeyboardOnly {
 protected:
-    QProcessEnvironment gameEnvironment() const override { return session.environment(GameFixture::gameEnvironment()); }
+    ScreenReader()
+    {
+        if (!home.isValid() || !runtime.isValid())
+            throw std::runtime_error("no temporary folder for the reader's session");
+        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        // Speech into ALSA's null device: a test machine has no sound card, and a speech server
+        // that cannot open its output leaves Orca waiting.
+        QFile system(QStringLiteral("/etc/speech-dispatcher/speechd.conf"));
+        const QByteArray speechd = system.open(QIODevice::ReadOnly) ? system.readAll() : QByteArray();
+        writeFile(QStringLiteral(".config/speech-dispatcher/speechd.conf"), speechd + "\nAudioOutputMethod \"alsa\"\n");
+        writeFile(QStringLiteral(".asoundrc"), "pcm.!default { type null }\n");
 
-    // Slowly, each key down and up on its own: with Orca on, Qt hands every key to the
-    // accessibility registry first, and a fast burst loses keys.
+        dieWithParent(bus);
+        bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        if (!waitUntil(shortWait, [this] {
+                bus.waitForReadyRead(100);
+                busAddress += QString::fromUtf8(bus.readAllStandardOutput());
+                return busAddress.contains(QLatin1Char('\n'));
+            }))
+            throw std::runtime_error("the session bus did not start");
+        busAddress = busAddress.trimmed();
+        dieWithParent(accessibilityBus);
+        accessibilityBus.setProcessEnvironment(inSession(QProcessEnvironment::systemEnvironment()));
+        accessibilityBus.start(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {"--launch-immediately"});
+        if (!accessibilityBus.waitForStarted())
+            throw std::runtime_error("the accessibility bus did not start");
+    }
+
+    ~ScreenReader() override
+    {
+        stop(reader);
+        // Orca's speech server outlives Orca and would hang the next one; it may not answer
+        // SIGTERM while it speaks.
+        QFile pidFile(runtime.filePath(QStringLiteral("speech-dispatcher/pid/speech-dispatcher.pid")));
+        if (const int pid = pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0; pid > 0)
+            ::kill(pid, SIGKILL);
+        stop(accessibilityBus);
+        stop(bus);
+    }
+
+    // What a program of the session needs besides its base.
+    QProcessEnvironment inSession(QProcessEnvironment base) const
+    {
+        base.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+        base.insert(QStringLiteral("HOME"), home.path());
+        base.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        base.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        return base;
+    }
+    QProcessEnvironment gameEnvironment() const override { return inSession(GameFixture::gameEnvironment()); }
+
+    void writeFile(const QString& name, const QByteArray& content) const
+    {
+        QFile file(home.filePath(name));
+        if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !file.open(QIODevice::WriteOnly)
+            || file.write(content) != content.size())
+            throw std::runtime_error("cannot write " + name.toStdString());
+    }
+
+    // Starts Orca with fresh preferences on the game's desktop.
+    void startReader()
+    {
+        dieWithParent(reader);
+        reader.setProcessEnvironment(inSession(desktop().environment()));
+        reader.setStandardOutputFile(QProcess::nullDevice());
+        reader.setStandardErrorFile(QProcess::nullDevice());
+        // Orca writes its log line by line only to a terminal: `script` gives it one and copies
+        // each line to the file at once.
+        const QString orca = QStringLiteral("orca --debug-file /dev/tty -u ") + home.filePath(QStringLiteral("orca-preferences"));
+        reader.start(QStringLiteral("script"), {"-q", "-f", "-e", "-c", orca, home.filePath(QStringLiteral("orca.log"))});
+        if (!reader.waitForStarted())
+            throw std::runtime_error("orca did not start");
+    }
+
+    // Every line Orca has spoken so far, in order.
+    QStringList spoken() const
+    {
+        static const QRegularExpression speech(QStringLiteral("SPEECH OUTPUT: '(.*)'"));
+        QFile log(home.filePath(QStringLiteral("orca.log")));
+        QStringList lines;
+        if (log.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : log.readAll().split('\n'))
+                if (const QRegularExpressionMatch found = speech.match(QString::fromUtf8(line)); found.hasMatch())
+                    lines << found.captured(1).section(QLatin1Char('\''), 0, 0).trimmed();
+        return lines;
+    }
+    std::string heardSoFar() const { return spoken().join(QStringLiteral(" | ")).toStdString(); }
+
+    // Waits for a spoken line, after those heard so far, that matches the whole pattern; the
+    // lines up to it count as heard.
+    bool hear(const QString& pattern)
+    {
+        const QRegularExpression wanted(QStringLiteral("^") + pattern + QStringLiteral("$"));
+        return waitUntil(speechWait, [&] {
+            const QStringList lines = spoken();
+            for (int i = heard; i < lines.size(); ++i)
+                if (wanted.match(lines[i]).hasMatch()) {
+                    heard = i + 1;
+                    return true;
+                }
+            return false;
+        });
+    }
+
+    // Slowly, each key down and up on its own once Orca's log has been still for a while: with
+    // Orca on, Qt hands every key to the accessibility registry first, and a fast burst loses keys.
     void keys(const QStringList& names) override
     {
         for (const QString& name : names) {
-            session.waitForQuiet();
+            qint64 size = -1;
+            auto lastChange = std::chrono::steady_clock::now();
+            waitUntil(speechWait, [&] {
+                if (const qint64 now = QFileInfo(home.filePath(QStringLiteral("orca.log"))).size(); now != size) {
+                    size = now;
+                    lastChange = std::chrono::steady_clock::now();
+                }
+                return std::chrono::steady_clock::now() - lastChange >= std::chrono::milliseconds(300);
+            });
             QStringList chord = name.split(QLatin1Char('+'));
             for (const QString& key : chord)
                 press(QStringLiteral("keydown"), key);
@@ -130,21 +250,27 @@ protected:
     // Each step waits until Orca has told the new place, so no key meets a busy reader.
     void stepped() override
     {
-        EXPECT_TRUE(session.hear(QStringLiteral("row %1, column %2\\.").arg((cursor - 1) / rowLength + 1).arg((cursor - 1) % rowLength + 1)))
+        EXPECT_TRUE(hear(QStringLiteral("row %1, column %2\\.").arg((cursor - 1) / rowLength + 1).arg((cursor - 1) % rowLength + 1)))
             << "no place told for cell " << cursor << ": " << heardSoFar();
     }
 
-    std::string heardSoFar() const { return session.spoken().join(QStringLiteral(" | ")).toStdString(); }
-
-    ReaderSession session;
+    // Longer than Qt's wait for the registry's answer to a key.
+    static constexpr std::chrono::milliseconds speechWait{40000};
+    QTemporaryDir home;
+    QTemporaryDir runtime;
+    QProcess bus;
+    QProcess accessibilityBus;
+    QProcess reader;
+    QString busAddress;
+    int heard = 0;
 };
 
 TEST_F(ScreenReader, orcaSpeaksTheCellWithItsPlaceTheGroupTheScoreAndTheEnd)
 {
-    session.startReader(desktop().environment());
-    ASSERT_TRUE(session.hear(QStringLiteral("Screen reader on\\."))) << "Orca did not start: " << heardSoFar();
+    startReader();
+    ASSERT_TRUE(hear(QStringLiteral("Screen reader on\\."))) << "Orca did not start: " << heardSoFar();
     desktop().activate(game().mainWindow());
-    ASSERT_TRUE(session.hear(QStringLiteral("Board\\."))) << "Orca did not hear the board: " << heardSoFar();
+    ASSERT_TRUE(hear(QStringLiteral("Board\\."))) << "Orca did not hear the board: " << heardSoFar();
     keys(menuKeys(MenuCommand::NewGame));
     const BoardSeen seen = game().waitForDealtBoard(shortWait, designBoard());
     ASSERT_TRUE(seen.matched) << "the menu keys dealt no game: " << heardSoFar();
@@ -153,22 +279,22 @@ TEST_F(ScreenReader, orcaSpeaksTheCellWithItsPlaceTheGroupTheScoreAndTheEnd)
     keys({QStringLiteral("Right")});
     cursor = 2;
     const QStringList ballNames{"light-brown", "green", "red", "pale turquoise", "magenta"};
-    EXPECT_TRUE(session.hear(ballNames[board.kind[2] - 1] + QStringLiteral(" ball\\."))) << "no ball named: " << heardSoFar();
-    EXPECT_TRUE(session.hear(QStringLiteral("row 1, column 2\\."))) << "no place after Right: " << heardSoFar();
+    EXPECT_TRUE(hear(ballNames[board.kind[2] - 1] + QStringLiteral(" ball\\."))) << "no ball named: " << heardSoFar();
+    EXPECT_TRUE(hear(QStringLiteral("row 1, column 2\\."))) << "no place after Right: " << heardSoFar();
 
     // The first group by keys, the rest by clicks: with Orca on, a key now and then waits for
     // Qt's call to the registry to time out, and a whole game by keys would take minutes.
     const std::vector<int> group = largestGroup(board);
     ASSERT_NO_FATAL_FAILURE(walkTo(group.front()));
     keys({QStringLiteral("space")});
-    ASSERT_TRUE(session.hear(QStringLiteral("notification Selected %1\\.").arg(group.size())))
+    ASSERT_TRUE(hear(QStringLiteral("notification Selected %1\\.").arg(group.size())))
         << "no group size after Space on cell " << cursor << ": " << heardSoFar();
     keys({QStringLiteral("Return")});
     board = afterRemoving(board, group);
-    ASSERT_TRUE(session.hear(QStringLiteral("notification Score %1\\.").arg(group.size()))) << "no score: " << heardSoFar();
+    ASSERT_TRUE(hear(QStringLiteral("notification Score %1\\.").arg(group.size()))) << "no score: " << heardSoFar();
     ASSERT_NO_FATAL_FAILURE(playToTheEnd(board));
     const auto score = std::count(board.kind.begin() + 1, board.kind.end(), emptyCell);
-    EXPECT_TRUE(session.hear(QStringLiteral("notification Game over, Score %1\\.").arg(score))) << "no end heard: " << heardSoFar();
+    EXPECT_TRUE(hear(QStringLiteral("notification Game over, Score %1\\.").arg(score))) << "no end heard: " << heardSoFar();
 }
 
 } // namespace
