@@ -71,13 +71,9 @@ TEST_F(KeyboardOnly, aWholeGameASecondDealAndTheExitAreDoneWithKeysAlone)
         seen = waitForBoardWithCursor(marked);
         ASSERT_TRUE(seen.matched) << "Space on cell " << cursor << " did not mark its group under the cursor\n"
                                   << seen.explain(marked);
+        // A Return that removed nothing shows at the next Space, or as no end window.
         keys({QStringLiteral("Return")});
         board = afterRemoving(board, group);
-        if (!hasMoveLeft(board))
-            break;
-        seen = waitForBoardWithCursor(board);
-        ASSERT_TRUE(seen.matched) << "Return on cell " << cursor << " did not remove the marked group\n"
-                                  << seen.explain(board);
     }
     const std::optional<WindowId> end = desktop().waitForWindow(endWindowTitle, shortWait);
     ASSERT_TRUE(end) << "no end window after the last removal";
