@@ -42,25 +42,19 @@ int BoardSeen::readCursorCell(const QImage& screen, QPoint clientOrigin)
         return 0;
     const int cell = inexactCells.front();
     const QPoint corner = clientOrigin + cellCorner(cell);
-    if (screen.pixel(corner) != black || screen.pixel(corner + QPoint(pieceSize - 1, pieceSize - 1)) != black
-        || screen.pixel(corner + QPoint(1, 1)) != white)
+    const int kind = kindOfBall(screen.pixel(corner + QPoint(ballSampleX, ballSampleY)));
+    const bool highlighted = screen.pixel(corner + QPoint(2, 2)) == highlightBlue;
+    bool ring = kind != unrecognised && screen.pixel(corner) == black
+        && screen.pixel(corner + QPoint(pieceSize - 1, pieceSize - 1)) == black && screen.pixel(corner + QPoint(1, 1)) == white;
+    for (int y = 2; y < pieceSize - 2 && ring; ++y)
+        for (int x = 2; x < pieceSize - 2 && ring; ++x)
+            ring = screen.pixel(corner + QPoint(x, y)) == cellPicture(kind, highlighted).pixel(x, y);
+    if (!ring)
         return 0;
-    for (int kind = emptyCell; kind <= 5; ++kind) {
-        for (const bool highlighted : {false, true}) {
-            const QImage& picture = cellPicture(kind, highlighted);
-            bool same = true;
-            for (int y = 2; y < pieceSize - 2 && same; ++y)
-                for (int x = 2; x < pieceSize - 2 && same; ++x)
-                    same = screen.pixel(corner + QPoint(x, y)) == picture.pixel(x, y);
-            if (same) {
-                board.kind[cell] = kind;
-                board.highlighted[cell] = highlighted;
-                inexactCells.clear();
-                return cell;
-            }
-        }
-    }
-    return 0;
+    board.kind[cell] = kind;
+    board.highlighted[cell] = highlighted;
+    inexactCells.clear();
+    return cell;
 }
 
 std::string BoardSeen::inexactReport() const

@@ -36,8 +36,9 @@ struct BoardSeen {
     // The line naming the inexact cells; empty when there are none.
     std::string inexactReport() const;
     // When the one inexact cell shows the cursor's ring (black on its outermost pixels, white
-    // at the corner inside) around a picture every pixel inside agrees with: reads that picture
-    // into the board, clears the inexact cells and gives the cell; otherwise 0.
+    // at the corner inside) around the picture its ball and ground stand for, exact inside the
+    // ring: reads that picture into the board, clears the inexact cells and gives the cell;
+    // otherwise 0.
     int readCursorCell(const QImage& screen, QPoint clientOrigin);
 };
 
