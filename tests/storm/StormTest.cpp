@@ -4,7 +4,6 @@
 // and show a legal board.
 #include "StormScript.h"
 #include "tests/support/BoardModel.h"
-#include "tests/support/CursorCell.h"
 #include "tests/support/DiskAudio.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Waiting.h"
@@ -241,13 +240,7 @@ QString EventStorm::checkBoard()
 {
     e2e::BoardSeen seen = game().currentBoard();
     // A keyboard move leaves the cursor's ring on one cell, read inside the ring.
-    if (seen.inexactCells.size() == 1) {
-        const int cell = seen.inexactCells.front();
-        const QPoint corner = game().clientOrigin() + e2e::cellCorner(cell);
-        if (e2e::showsCursorRing(desktop().lastScreenshot(), corner)
-            && e2e::readInsideRing(desktop().lastScreenshot(), corner, cell, seen.board))
-            seen.inexactCells.clear();
-    }
+    seen.readCursorCell(desktop().lastScreenshot(), game().clientOrigin());
     QString problems;
     for (const std::string& problem : gelumpa::model::illegalities(seen.board.kind, seen.board.highlighted))
         problems += QString::fromStdString(problem) + QLatin1Char('\n');

@@ -36,6 +36,27 @@ std::string BoardSeen::explain(const Board& expected) const
     return "expected board:\n" + describe(expected) + "shown board:\n" + describe(board) + inexactReport();
 }
 
+int BoardSeen::readCursorCell(const QImage& screen, QPoint clientOrigin)
+{
+    if (inexactCells.size() != 1)
+        return 0;
+    const int cell = inexactCells.front();
+    const QPoint corner = clientOrigin + cellCorner(cell);
+    const int kind = kindOfBall(screen.pixel(corner + QPoint(ballSampleX, ballSampleY)));
+    const bool highlighted = screen.pixel(corner + QPoint(2, 2)) == highlightBlue;
+    bool ring = kind != unrecognised && screen.pixel(corner) == black
+        && screen.pixel(corner + QPoint(pieceSize - 1, pieceSize - 1)) == black && screen.pixel(corner + QPoint(1, 1)) == white;
+    for (int y = 2; y < pieceSize - 2 && ring; ++y)
+        for (int x = 2; x < pieceSize - 2 && ring; ++x)
+            ring = screen.pixel(corner + QPoint(x, y)) == cellPicture(kind, highlighted).pixel(x, y);
+    if (!ring)
+        return 0;
+    board.kind[cell] = kind;
+    board.highlighted[cell] = highlighted;
+    inexactCells.clear();
+    return cell;
+}
+
 std::string BoardSeen::inexactReport() const
 {
     if (inexactCells.empty())

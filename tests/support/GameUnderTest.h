@@ -35,6 +35,11 @@ struct BoardSeen {
     std::string explain(const Board& expected) const;
     // The line naming the inexact cells; empty when there are none.
     std::string inexactReport() const;
+    // When the one inexact cell shows the cursor's ring (black on its outermost pixels, white
+    // at the corner inside) around the picture its ball and ground stand for, exact inside the
+    // ring: reads that picture into the board, clears the inexact cells and gives the cell;
+    // otherwise 0.
+    int readCursorCell(const QImage& screen, QPoint clientOrigin);
 };
 
 class GameUnderTest : public GameProcess {
