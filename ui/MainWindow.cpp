@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "ui/BoardAccessible.h"
 #include "ui/BoardFrame.h"
@@ -120,10 +122,25 @@ void MainWindow::buildMenus()
     menuItem(MenuItem::SoundOn).setChecked(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help me !!"));
+    for (QMenu* menu : {gameMenu, options, help})
+        handKeysBackAfter(*menu);
     help->setObjectName(QStringLiteral("helpMenu"));
     QAction* about = help->addAction(QStringLiteral("&About me ??"));
     about->setObjectName(QStringLiteral("aboutItem"));
     connect(about, &QAction::triggered, this, [this] { logic->showCredits(); });
+}
+
+// A menu left with Escape leaves the menu bar holding the keys with nothing drawn to show it,
+// so the next arrow would wander through the menus unseen: once no menu is open any more, the
+// keys go back to the board.
+void MainWindow::handKeysBackAfter(QMenu& menu)
+{
+    connect(&menu, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, boardView, [this] {
+            if (QApplication::activePopupWidget() == nullptr)
+                boardView->setFocus();
+        });
+    });
 }
 
 // An item of an exclusive pair. Its check mark belongs to the game's handler: the

@@ -43,6 +43,7 @@ protected:
 private:
     void buildClientArea();
     void buildMenus();
+    void handKeysBackAfter(QMenu& menu);
     void centreOnScreen();
     template <typename Choice>
     QAction* addChoice(QMenu& menu, const char* name, const QString& caption, void (Game::*handler)(Choice),

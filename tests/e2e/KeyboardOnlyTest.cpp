@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -58,6 +59,17 @@ TEST_F(KeyboardOnly, aWholeGameASecondDealAndTheExitAreDoneWithKeysAlone)
     BoardSeen seen = game().waitForDealtBoard(shortWait, designBoard());
     ASSERT_TRUE(seen.matched) << "the menu keys dealt no game\n" << describe(seen.board);
     Board board = seen.board;
+
+    // A menu left with Escape gives the keys back to the board: the next arrow moves the cursor.
+    const QImage closed = desktop().screenshot();
+    desktop().keys({QStringLiteral("alt+h")});
+    ASSERT_TRUE(waitUntil(shortWait, [&] { return desktop().screenshot() != closed; })) << "alt+h opened no menu";
+    desktop().keys({QStringLiteral("Escape")});
+    ASSERT_TRUE(waitUntil(shortWait, [&] { return desktop().screenshot() == closed; })) << "Escape left a menu open";
+    desktop().keys({QStringLiteral("Right")});
+    cursor = 2;
+    seen = waitForBoardWithCursor(board);
+    ASSERT_TRUE(seen.matched) << "after a menu left with Escape, Right did not move the board's cursor";
 
     for (int removal = 1; hasMoveLeft(board); ++removal) {
         SCOPED_TRACE("removal " + std::to_string(removal));
