@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Measures the game against a bare Qt window (gelumpa-floor) under an Xvfb and a PulseAudio server of
 # its own: start-up time to the mapped window, peak resident memory, CPU used while idle after a sound,
-# and how long a click takes to show its marked group with the sound off and on; prints each figure,
 # how long a click takes to show its marked group with the sound off and on, and how long it takes
 # to be heard against a plain paplay of the same recording; prints each figure, the ratios, and a
 # last line PASS or FAIL.  Usage: bench/run.sh [BUILD_DIR]
