@@ -94,11 +94,6 @@ void BoardView::setCell(int cell, const ShownCell& shown)
     }
 }
 
-const PiecePicture* BoardView::cellPicture(int cell) const
-{
-    return cells[static_cast<std::size_t>(cell)].picture;
-}
-
 int BoardView::cellKind(int cell) const
 {
     return cells[static_cast<std::size_t>(cell)].kind;

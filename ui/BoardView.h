@@ -25,7 +25,6 @@ public:
     void showPiece(int cell, const PiecePicture& picture, int kind, PieceLook look);
     // The cell shows the empty picture: the window's white.
     void clearCell(int cell);
-    const PiecePicture* cellPicture(int cell) const;
     // 0 for an empty cell.
     int cellKind(int cell) const;
     bool cellMarked(int cell) const;
