@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -165,6 +166,12 @@ void BoardView::paintEvent(QPaintEvent* event)
 // A key with a modifier is left to the menus and the window manager.
 void BoardView::keyPressEvent(QKeyEvent* event)
 {
+    // A key reaches the board only when the window system has given this window the keys. Qt may
+    // still count it inactive: when the keys come while a question is open, Qt passes them on to
+    // the question, and once the question has gone it never takes them back, and the menus'
+    // access keys would stay dead. The key itself tells that the window is active.
+    if (!isActiveWindow())
+        QApplication::setActiveWindow(window());
     const int key = event->key();
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (const int target = cursorTarget(cursor, key); target != 0) {
