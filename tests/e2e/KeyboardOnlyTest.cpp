@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -17,9 +19,54 @@
 #include <csignal>
 #include <stdexcept>
 #include <thread>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace e2e {
 namespace {
+
+struct Process {
+    QByteArray name;
+    qint64 parent = 0;
+};
+
+// This user's processes by their ids, ended ones that their parent has not collected yet among them.
+QHash<qint64, Process> processTable()
+{
+    QHash<qint64, Process> processes;
+    for (const QFileInfo& entry : QDir(QStringLiteral("/proc")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(entry.filePath() + QStringLiteral("/stat"));
+        bool number = false;
+        const qint64 pid = entry.fileName().toLongLong(&number);
+        if (!number || entry.ownerId() != ::getuid() || !stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state parent ...", where the name may hold spaces and parentheses.
+        const QByteArray line = stat.readAll();
+        const qsizetype open = line.indexOf('('), close = line.lastIndexOf(')');
+        const QList<QByteArray> rest = line.mid(close + 2).split(' ');
+        if (open >= 0 && close > open && rest.size() > 1)
+            processes.insert(pid, {line.mid(open + 1, close - open - 1), rest[1].toLongLong()});
+    }
+    return processes;
+}
+
+// The processes named `name`, as Orca counts its own; with a `forebear`, those descended from it.
+QList<qint64> processesNamed(const QByteArray& name, qint64 forebear = 0)
+{
+    const QHash<qint64, Process> processes = processTable();
+    const auto descends = [&](qint64 pid) {
+        for (qint64 up = processes.value(pid).parent; up > 1; up = processes.value(up).parent)
+            if (up == forebear)
+                return true;
+        return false;
+    };
+    QList<qint64> found;
+    for (auto process = processes.cbegin(); process != processes.cend(); ++process)
+        if (process->name == name && (forebear == 0 || descends(process.key())))
+            found.append(process.key());
+    return found;
+}
 
 // Protects keyboard play: the board has the keys from the start and keeps them beside the
 // end window, the cursor walks by arrows and Space and Return act on its cell as clicks do,
@@ -123,6 +170,8 @@ protected:
     {
         if (!home.isValid() || !runtime.isValid())
             throw std::runtime_error("no temporary folder for the reader's session");
+        // The session's programs that outlive their parents come to the test, which ends them.
+        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
         QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         // Speech into ALSA's null device: a test machine has no sound card, and a speech server
         // that cannot open its output leaves Orca waiting.
@@ -152,11 +201,29 @@ protected:
         stopReader();
         stop(accessibilityBus);
         stop(bus);
+        // The accessibility registry, the settings service and the speech server with its voices
+        // outlive the buses that started them; nothing of the session is left for the next test.
+        for (auto process = processTable(); const qint64 pid : process.keys())
+            if (process[pid].parent == ::getpid()) {
+                ::kill(static_cast<pid_t>(pid), SIGKILL);
+                ::waitpid(static_cast<pid_t>(pid), nullptr, 0);
+            }
     }
 
+    // Orca refuses to start while another Orca of the same user exists, even one that has ended
+    // and has not been collected by its parent yet: so Orca is ended through `script`, which
+    // collects it, before `script` itself ends.
     void stopReader()
     {
-        stop(reader);
+        if (reader.state() != QProcess::NotRunning) {
+            const QList<qint64> orcas = processesNamed("orca", reader.processId());
+            for (const qint64 orca : orcas)
+                ::kill(static_cast<pid_t>(orca), SIGTERM);
+            if (!reader.waitForFinished(readerEndWait))
+                for (const qint64 orca : orcas)
+                    ::kill(static_cast<pid_t>(orca), SIGKILL);
+            stop(reader);
+        }
         // Orca's speech server outlives Orca and would hang the next one; it may not answer
         // SIGTERM while it speaks.
         QFile pidFile(runtime.filePath(QStringLiteral("speech-dispatcher/pid/speech-dispatcher.pid")));
@@ -164,17 +231,19 @@ protected:
             ::kill(pid, SIGKILL);
     }
 
-    // Orca now and then says nothing at all after its start (one start in four or five here),
-    // and a player starts it again; so does the test, up to three times.
-    bool startReaderAndHearIt()
+    // Starts Orca and waits until it says that it is on. An Orca of an earlier test may still be
+    // ending; Orca does not start beside one that stays. Call through ASSERT_NO_FATAL_FAILURE.
+    void startReaderAndHearIt()
     {
-        for (int start = 0; start < 3; ++start) {
-            startReader();
-            if (hear(QStringLiteral("Screen reader on\\."), readerStartWait))
-                return true;
-            stopReader();
-        }
-        return false;
+        QList<qint64> others;
+        ASSERT_TRUE(waitUntil(shortWait, [&] { return (others = processesNamed("orca")).isEmpty(); }))
+            << "another Orca of this user runs (process " << others.first() << "), and Orca does not start beside it";
+        startReader();
+        const bool on = waitUntil(readerStartWait, [&] {
+            return hear(QStringLiteral("Screen reader on\\."), {}) || reader.state() == QProcess::NotRunning;
+        });
+        ASSERT_TRUE(on && reader.state() != QProcess::NotRunning)
+            << "Orca did not say that it is on; the end of its log:\n" << orcaLog().right(800).toStdString();
     }
 
     // What a program of the session needs besides its base.
@@ -211,16 +280,20 @@ protected:
             throw std::runtime_error("orca did not start");
     }
 
+    QByteArray orcaLog() const
+    {
+        QFile log(home.filePath(QStringLiteral("orca.log")));
+        return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+    }
+
     // Every line Orca has spoken so far, in order.
     QStringList spoken() const
     {
         static const QRegularExpression speech(QStringLiteral("SPEECH OUTPUT: '(.*)'"));
-        QFile log(home.filePath(QStringLiteral("orca.log")));
         QStringList lines;
-        if (log.open(QIODevice::ReadOnly))
-            for (const QByteArray& line : log.readAll().split('\n'))
-                if (const QRegularExpressionMatch found = speech.match(QString::fromUtf8(line)); found.hasMatch())
-                    lines << found.captured(1).section(QLatin1Char('\''), 0, 0).trimmed();
+        for (const QByteArray& line : orcaLog().split('\n'))
+            if (const QRegularExpressionMatch found = speech.match(QString::fromUtf8(line)); found.hasMatch())
+                lines << found.captured(1).section(QLatin1Char('\''), 0, 0).trimmed();
         return lines;
     }
     std::string heardSoFar() const { return spoken().join(QStringLiteral(" | ")).toStdString(); }
@@ -273,6 +346,7 @@ protected:
     // Longer than Qt's wait for the registry's answer to a key.
     static constexpr std::chrono::milliseconds speechWait{40000};
     static constexpr std::chrono::milliseconds readerStartWait{15000};
+    static constexpr int readerEndWait = 5000;
     QTemporaryDir home;
     QTemporaryDir runtime;
     QProcess bus;
@@ -284,7 +358,7 @@ protected:
 
 TEST_F(ScreenReader, orcaSpeaksTheCellWithItsPlaceTheGroupTheScoreAndTheEnd)
 {
-    ASSERT_TRUE(startReaderAndHearIt()) << "Orca did not start: " << heardSoFar();
+    ASSERT_NO_FATAL_FAILURE(startReaderAndHearIt());
     desktop().activate(game().mainWindow());
     ASSERT_TRUE(hear(QStringLiteral("Board\\."))) << "Orca did not hear the board: " << heardSoFar();
     keys(menuKeys(MenuCommand::NewGame));

@@ -112,6 +112,10 @@ QProcessEnvironment VirtualDesktop::environment() const
     env.insert(QStringLiteral("DISPLAY"), display);
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("XAUTHORITY"));
+    // A desktop without a session bus: without an address, a program would start a bus of its own
+    // for the display (dbus-launch) and leave it behind, with its address in ~/.dbus, for the next
+    // desktop that gets the same display number. A path below a file can never be a bus.
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/dev/null/no-session-bus"));
     return env;
 }
 
