@@ -6,6 +6,7 @@
 #include "tests/support/BoardModel.h"
 #include "tests/support/DiskAudio.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Seed.h"
 #include "tests/support/Waiting.h"
 
 #include <QDir>
@@ -260,10 +261,9 @@ QString EventStorm::checkBoard()
 
 TEST_F(EventStorm, burstsOfClicksKeysAndMenuCommandsNeverCrashHangOrLeaveAnIllegalBoard)
 {
-    const auto seed = static_cast<std::uint32_t>(settingFromEnvironment("GELUMPA_STORM_SEED", defaultSeed));
+    const std::uint32_t seed = gelumpa::model::seedOr(defaultSeed);
     const std::int64_t events = settingFromEnvironment("GELUMPA_STORM_EVENTS", defaultEvents);
-    std::cout << "storm seed " << seed << ", " << events
-              << " events (set GELUMPA_STORM_SEED and GELUMPA_STORM_EVENTS to change them)" << std::endl;
+    std::cout << "storm of " << events << " events (GELUMPA_STORM_EVENTS), " << gelumpa::model::seedNote(seed) << std::endl;
 
     e2e::Board dealt;
     ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
