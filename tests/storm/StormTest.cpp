@@ -163,14 +163,11 @@ int EventStorm::openPopups()
 }
 
 // A picture window stays open behind the main window once that is activated, and the about
-// window, smaller than the main window, is then hidden whole: it is brought to the front first,
-// raised, since it never takes the keys and the window manager does not activate it.
+// window, smaller than the main window, is then hidden whole: it is brought to the front first.
 QString EventStorm::clickAway(e2e::WindowId window)
 {
     try {
-        if (desktop().run("xdotool", {"windowraise", QString::number(window)}).exitCode != 0)
-            return QStringLiteral("xdotool could not raise window %1").arg(window);
-        desktop().click(desktop().geometry(window).center());
+        game().clickAway(window);
     } catch (const std::exception& error) {
         return QString::fromLatin1(error.what());
     }

@@ -149,6 +149,13 @@ void GameUnderTest::choose(MenuCommand command) const
     desktop.keys(menuKeys(command));
 }
 
+void GameUnderTest::clickAway(WindowId pictureWindow) const
+{
+    if (desktop.run(QStringLiteral("xdotool"), {QStringLiteral("windowraise"), QString::number(pictureWindow)}).exitCode != 0)
+        throw std::runtime_error("xdotool could not raise window " + std::to_string(pictureWindow));
+    desktop.click(desktop.geometry(pictureWindow).center());
+}
+
 bool GameUnderTest::answerQuestion(const QString& titlePattern, const QString& key) const
 {
     const std::optional<WindowId> box = desktop.waitForWindow(titlePattern, windowTimeout);

@@ -69,6 +69,9 @@ public:
     void newGame() const { choose(MenuCommand::NewGame); }
     void about() const { choose(MenuCommand::About); }
     void exitCommand() const { choose(MenuCommand::Leave); }
+    // Clicks a picture window, which closes it; it is raised first, since it never takes the
+    // keys and so stays behind the main window once that is activated. Throws when xdotool fails.
+    void clickAway(WindowId pictureWindow) const;
     // Answers the modal question with this title by a key ("Return", "Escape") once it is shown.
     bool answerQuestion(const QString& titlePattern, const QString& key) const;
 
