@@ -1,10 +1,15 @@
 // Counting the pixels of a screen area by colour: how the tests check texts and pictures
-// they do not decode, such as the panel's captions.
+// they do not decode, such as the status panel's captions.
 #pragma once
+
+#include "tests/support/PiecePicture.h"
 
 #include <QImage>
 #include <QRect>
 #include <QRgb>
+
+#include <array>
+#include <string>
 
 namespace e2e {
 
@@ -26,6 +31,38 @@ inline bool looksLike(QRgb pixel, QRgb colour)
     const auto channel = [](int seen, int wanted) { return wanted == 255 ? seen >= 128 : seen <= 64; };
     return channel(qRed(pixel), qRed(colour)) && channel(qGreen(pixel), qGreen(colour)) &&
            channel(qBlue(pixel), qBlue(colour));
+}
+
+// The status panel in the client area, and its seven captions: each one's place in the panel
+// (its design caption's), the colour its text is drawn in, and the least of its pixels that
+// show it is written, in any face or none (a missing glyph is drawn as a box).
+inline constexpr QRect panelArea{16, 352, 337, 41};
+struct PanelCaption {
+    const char* what;
+    QRect place;
+    QRgb colour;
+    int least;
+};
+inline constexpr std::array<PanelCaption, 7> panelCaptions{{
+    {"\"Score :\" in white", {0, 0, 42, 13}, white, 10},
+    {"the score in green", {48, 2, 22, 13}, 0xff00ff00, 10},
+    {"\"Level :\" in white", {80, 0, 40, 13}, white, 10},
+    {"the level name in red", {120, 1, 87, 13}, 0xffff0000, 10},
+    {"\"Select :\" in white", {0, 16, 45, 13}, white, 10},
+    {"the group size in cyan", {48, 16, 22, 13}, 0xff00ffff, 10},
+    {"\"Orvane 2003\" in yellow", {216, 8, 113, 24}, 0xffffff00, 30},
+}};
+
+// The captions not written in their colour at their place, one a line; empty when all are.
+inline std::string unwrittenCaptions(const QImage& screen, QPoint clientOrigin)
+{
+    std::string missing;
+    for (const PanelCaption& caption : panelCaptions) {
+        const QRect place = caption.place.translated(clientOrigin + panelArea.topLeft());
+        if (countPixels(screen, place, [&](QRgb pixel) { return looksLike(pixel, caption.colour); }) < caption.least)
+            missing += std::string("no ") + caption.what + '\n';
+    }
+    return missing;
 }
 
 } // namespace e2e
