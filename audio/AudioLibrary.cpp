@@ -1,22 +1,11 @@
 // Resolving the SDL functions by name from the library the system provides.
 #include "audio/AudioLibrary.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <dlfcn.h>
-#endif
 
 namespace gelumpa {
 
 namespace {
-#ifdef _WIN32
-using Handle = HMODULE;
-// The name SDL 2's runtime package installs.
-Handle open() { return LoadLibraryA("SDL2.dll"); }
-void* symbol(Handle library, const char* name) { return reinterpret_cast<void*>(GetProcAddress(library, name)); }
-void release(Handle library) { FreeLibrary(library); }
-#else
 using Handle = void*;
 // The names SDL 2's runtime package installs.
 Handle open()
@@ -29,7 +18,6 @@ Handle open()
 }
 void* symbol(Handle library, const char* name) { return dlsym(library, name); }
 void release(Handle library) { dlclose(library); }
-#endif
 
 template <typename Function>
 bool resolve(Handle library, const char* name, Function& function)
