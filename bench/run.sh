@@ -9,7 +9,7 @@ set -Eeuo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
-runs=${GELUMPA_BENCH_RUNS:-30}
+runs=${GELUMPA_BENCH_RUNS:-100}
 click_runs=${GELUMPA_BENCH_CLICK_RUNS:-9}
 idle_seconds=10
 # Silence long enough for the device of the last sound to have closed.
