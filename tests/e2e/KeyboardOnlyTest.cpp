@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -26,46 +25,17 @@
 namespace e2e {
 namespace {
 
-struct Process {
-    QByteArray name;
-    qint64 parent = 0;
-};
-
-// This user's processes by their ids, ended ones that their parent has not collected yet among them.
-QHash<qint64, Process> processTable()
+// The ids of the processes pgrep finds with these arguments.
+QList<qint64> pgrep(const QStringList& arguments)
 {
-    QHash<qint64, Process> processes;
-    for (const QFileInfo& entry : QDir(QStringLiteral("/proc")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat(entry.filePath() + QStringLiteral("/stat"));
-        bool number = false;
-        const qint64 pid = entry.fileName().toLongLong(&number);
-        if (!number || entry.ownerId() != ::getuid() || !stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (name) state parent ...", where the name may hold spaces and parentheses.
-        const QByteArray line = stat.readAll();
-        const qsizetype open = line.indexOf('('), close = line.lastIndexOf(')');
-        const QList<QByteArray> rest = line.mid(close + 2).split(' ');
-        if (open >= 0 && close > open && rest.size() > 1)
-            processes.insert(pid, {line.mid(open + 1, close - open - 1), rest[1].toLongLong()});
-    }
-    return processes;
-}
-
-// The processes named `name`, as Orca counts its own; with a `forebear`, those descended from it.
-QList<qint64> processesNamed(const QByteArray& name, qint64 forebear = 0)
-{
-    const QHash<qint64, Process> processes = processTable();
-    const auto descends = [&](qint64 pid) {
-        for (qint64 up = processes.value(pid).parent; up > 1; up = processes.value(up).parent)
-            if (up == forebear)
-                return true;
-        return false;
-    };
-    QList<qint64> found;
-    for (auto process = processes.cbegin(); process != processes.cend(); ++process)
-        if (process->name == name && (forebear == 0 || descends(process.key())))
-            found.append(process.key());
-    return found;
+    QProcess search;
+    search.start(QStringLiteral("pgrep"), arguments);
+    search.waitForFinished();
+    QList<qint64> ids;
+    for (const QByteArray& id : search.readAllStandardOutput().split('\n'))
+        if (!id.isEmpty())
+            ids.append(id.toLongLong());
+    return ids;
 }
 
 // Protects keyboard play: the board has the keys from the start and keeps them beside the
@@ -196,48 +166,28 @@ protected:
             throw std::runtime_error("the accessibility bus did not start");
     }
 
+    // Orca, the accessibility registry, the settings service and the speech server with its voices
+    // outlive the programs that started them, and come to the test, which ends and collects each:
+    // Orca does not start while another Orca of its user exists, even one that has ended and has
+    // not been collected, and a speech server left over hangs the next Orca.
     ~ScreenReader() override
     {
-        stopReader();
+        stop(reader);
         stop(accessibilityBus);
         stop(bus);
-        // The accessibility registry, the settings service and the speech server with its voices
-        // outlive the buses that started them; nothing of the session is left for the next test.
-        for (auto process = processTable(); const qint64 pid : process.keys())
-            if (process[pid].parent == ::getpid()) {
-                ::kill(static_cast<pid_t>(pid), SIGKILL);
-                ::waitpid(static_cast<pid_t>(pid), nullptr, 0);
-            }
-    }
-
-    // Orca refuses to start while another Orca of the same user exists, even one that has ended
-    // and has not been collected by its parent yet: so Orca is ended through `script`, which
-    // collects it, before `script` itself ends.
-    void stopReader()
-    {
-        if (reader.state() != QProcess::NotRunning) {
-            const QList<qint64> orcas = processesNamed("orca", reader.processId());
-            for (const qint64 orca : orcas)
-                ::kill(static_cast<pid_t>(orca), SIGTERM);
-            if (!reader.waitForFinished(readerEndWait))
-                for (const qint64 orca : orcas)
-                    ::kill(static_cast<pid_t>(orca), SIGKILL);
-            stop(reader);
+        for (const qint64 pid : pgrep({QStringLiteral("-P"), QString::number(::getpid())})) {
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
+            ::waitpid(static_cast<pid_t>(pid), nullptr, 0);
         }
-        // Orca's speech server outlives Orca and would hang the next one; it may not answer
-        // SIGTERM while it speaks.
-        QFile pidFile(runtime.filePath(QStringLiteral("speech-dispatcher/pid/speech-dispatcher.pid")));
-        if (const int pid = pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0; pid > 0)
-            ::kill(pid, SIGKILL);
     }
 
     // Starts Orca and waits until it says that it is on. An Orca of an earlier test may still be
     // ending; Orca does not start beside one that stays. Call through ASSERT_NO_FATAL_FAILURE.
     void startReaderAndHearIt()
     {
-        QList<qint64> others;
-        ASSERT_TRUE(waitUntil(shortWait, [&] { return (others = processesNamed("orca")).isEmpty(); }))
-            << "another Orca of this user runs (process " << others.first() << "), and Orca does not start beside it";
+        const QStringList orcas{QStringLiteral("-u"), QString::number(::getuid()), QStringLiteral("-x"), QStringLiteral("orca")};
+        ASSERT_TRUE(waitUntil(shortWait, [&] { return pgrep(orcas).isEmpty(); }))
+            << "another Orca of this user runs, and Orca does not start beside it";
         startReader();
         const bool on = waitUntil(readerStartWait, [&] {
             return hear(QStringLiteral("Screen reader on\\."), {}) || reader.state() == QProcess::NotRunning;
@@ -346,7 +296,6 @@ protected:
     // Longer than Qt's wait for the registry's answer to a key.
     static constexpr std::chrono::milliseconds speechWait{40000};
     static constexpr std::chrono::milliseconds readerStartWait{15000};
-    static constexpr int readerEndWait = 5000;
     QTemporaryDir home;
     QTemporaryDir runtime;
     QProcess bus;
