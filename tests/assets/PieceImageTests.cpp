@@ -59,11 +59,10 @@ TEST(PieceImages, are24BitPngsOfTheOneBallDrawingInTheKindsColourOnWhiteOrOnBlue
 {
     for (const bool highlighted : {false, true}) {
         for (int kind = 1; kind <= 5; ++kind) {
-            const QString path =
-                QStringLiteral(":/pieces/%1-%2.png").arg(highlighted ? "highlighted" : "normal").arg(kind);
+            const QString path = e2e::piecePath(kind, highlighted);
             SCOPED_TRACE(qPrintable(path));
             ASSERT_TRUE(isPlainRgbPng(path, side, side));
-            const QImage picture = QImage(path).convertToFormat(QImage::Format_RGB32);
+            const QImage picture = e2e::piecePicture(kind, highlighted);
             const QRgb ball = e2e::ballColour(kind, highlighted);
             const QRgb ground = highlighted ? e2e::highlightBlue : e2e::white;
             for (int y = 0; y < side; ++y) {

@@ -45,13 +45,10 @@ double seenLuminance(QRgb colour, const Matrix& simulation)
 
 QImage symbolPicture(int kind, bool highlighted, int scale)
 {
-    const QString path = QStringLiteral(":/pieces/symbols/%1-%2%3.png")
-                             .arg(highlighted ? "highlighted" : "normal")
-                             .arg(kind)
-                             .arg(scale == 2 ? "@2x" : "");
+    const QString path = e2e::piecePath(kind, highlighted, true, scale == 2);
     const auto side = static_cast<std::uint32_t>(e2e::pieceSize * scale);
     EXPECT_TRUE(isPlainRgbPng(path, side, side)) << qPrintable(path);
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
+    return e2e::piecePicture(kind, highlighted, true, scale == 2);
 }
 
 } // namespace

@@ -20,8 +20,7 @@ protected:
 int kindShown(const QImage& screen, QPoint corner, bool highlighted)
 {
     for (int kind = 1; kind <= 5; ++kind) {
-        const QString path = QStringLiteral(":/pieces/symbols/%1-%2.png").arg(highlighted ? "highlighted" : "normal").arg(kind);
-        if (screen.copy(QRect(corner, QSize(pieceSize, pieceSize))) == QImage(path).convertToFormat(QImage::Format_RGB32))
+        if (screen.copy(QRect(corner, QSize(pieceSize, pieceSize))) == piecePicture(kind, highlighted, true))
             return kind;
     }
     return 0;

@@ -6,33 +6,15 @@
 #include <QApplication>
 #include <QTest>
 
-#include "tests/support/StateBoard.h"
-#include "ui/MainWindow.h"
+#include "tests/support/MainWindowDriver.h"
 
 using namespace gelumpa;
 
 namespace {
 
-// Removes groups until the game ends; false if it does not.
-bool playToTheEnd(MainWindow& mainWindow)
-{
-    const GameState& state = mainWindow.game().gameState();
-    for (int removal = 0; removal < cellCount && !state.gameOver; ++removal) {
-        const int cell = model::removableCell(model::kindsOf(state));
-        if (cell == 0)
-            return false;
-        for (int click = 0; click < 2; ++click)
-            QTest::mouseClick(&mainWindow.board(), Qt::LeftButton, {}, BoardView::cellRect(cell).center());
-    }
-    return state.gameOver;
-}
-
 bool shownOnce(const QString& title)
 {
-    QList<QWidget*> shown;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && window->windowTitle() == title)
-            shown.append(window);
+    const QList<QWidget*> shown = test::shownWindows(title);
     return shown.size() == 1 && QTest::qWaitForWindowExposed(shown.first());
 }
 
@@ -52,7 +34,7 @@ int main(int argc, char* argv[])
     if (mainWindow.focusWidget() != &mainWindow.board())
         return 6;
     mainWindow.findChild<QAction*>(QStringLiteral("newGameItem"))->trigger();
-    if (!playToTheEnd(mainWindow))
+    if (!test::playToTheEnd(mainWindow))
         return 3;
     mainWindow.findChild<QAction*>(QStringLiteral("aboutItem"))->trigger();
     if (!shownOnce(QStringLiteral("Form2")) || !shownOnce(QStringLiteral("About MyApp")))

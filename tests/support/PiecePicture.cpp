@@ -23,11 +23,23 @@ QImage loadPicture(int kind, bool highlighted)
         empty.fill(white);
         return empty;
     }
-    const QString path = QStringLiteral(":/pieces/%1-%2.png").arg(highlighted ? "highlighted" : "normal").arg(kind);
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
+    return piecePicture(kind, highlighted);
 }
 
 } // namespace
+
+QString piecePath(int kind, bool highlighted, bool symbols, bool twice)
+{
+    return QStringLiteral(":/pieces/%1%2-%3%4.png")
+        .arg(symbols ? "symbols/" : "", highlighted ? "highlighted" : "normal")
+        .arg(kind)
+        .arg(twice ? "@2x" : "");
+}
+
+QImage piecePicture(int kind, bool highlighted, bool symbols, bool twice)
+{
+    return QImage(piecePath(kind, highlighted, symbols, twice)).convertToFormat(QImage::Format_RGB32);
+}
 
 QRgb ballColour(int kind, bool highlighted)
 {

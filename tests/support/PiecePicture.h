@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRgb>
+#include <QString>
 
 namespace e2e {
 
@@ -21,6 +22,11 @@ inline constexpr int ballSampleX = 16;
 inline constexpr int ballSampleY = 20;
 
 QRgb ballColour(int kind, bool highlighted);
+// Where the game embeds the picture of `kind` (1..5) in a look: the plain set, or the set with
+// the colour-blind aid's shapes, at the board's size or drawn at twice it.
+QString piecePath(int kind, bool highlighted, bool symbols = false, bool twice = false);
+// That picture, in RGB32.
+QImage piecePicture(int kind, bool highlighted, bool symbols = false, bool twice = false);
 // The kind whose ball has this colour, in either look; emptyCell for white, else unrecognised.
 int kindOfBall(QRgb colour);
 // The embedded picture of `kind` in its normal or highlighted look, in RGB32; for an empty

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-#include "UiTestSupport.h"
+#include "tests/support/MainWindowDriver.h"
 
 using namespace gelumpa;
 

@@ -9,7 +9,8 @@
 #include <QTest>
 
 #include "UiTestGroups.h"
-#include "UiTestSupport.h"
+#include "tests/support/MainWindowDriver.h"
+#include "tests/support/PiecePicture.h"
 
 namespace gelumpa::test {
 
@@ -98,10 +99,7 @@ private slots:
             const bool marked = state.marked(i) != 0;
             QImage piece;
             if (state.kind(i) != 0)
-                piece = QImage(QStringLiteral(":/pieces/%1-%2.png")
-                                   .arg(marked ? QLatin1String("highlighted") : QLatin1String("normal"))
-                                   .arg(state.kind(i)))
-                            .convertToFormat(QImage::Format_RGB32);
+                piece = e2e::piecePicture(state.kind(i), marked);
             const QRgb ground = marked ? qRgb(0, 0, 255) : qRgb(255, 255, 255);
             for (int y = 0; y < screen->cellSide; ++y) {
                 for (int x = 0; x < screen->cellSide; ++x) {
@@ -123,9 +121,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&symbols));
         const QImage drawn = symbols.board().grab().toImage().convertToFormat(QImage::Format_RGB32);
         const bool twice = screen->pieceSide == 64;
-        const QImage piece = QImage(twice ? QStringLiteral(":/pieces/symbols/normal-1@2x.png")
-                                          : QStringLiteral(":/pieces/symbols/normal-1.png"))
-                                 .convertToFormat(QImage::Format_RGB32);
+        const QImage piece = e2e::piecePicture(1, false, true, twice);
         const int inset = (screen->cellSide - screen->pieceSide) / 2;
         const int factor = screen->pieceSide / piece.width();
         for (int i = 1; i <= cellCount; ++i) {

@@ -7,7 +7,8 @@
 #include <QTest>
 
 #include "UiTestGroups.h"
-#include "UiTestSupport.h"
+#include "tests/support/MainWindowDriver.h"
+#include "tests/support/PiecePicture.h"
 
 namespace gelumpa::test {
 
@@ -145,12 +146,10 @@ private slots:
         QVERIFY(!board().cursorShown());
         const int cell = removableCell(state());
         walkTo(cell);
-        const auto picture = [kind = state().kind(cell)](const char* look) {
-            return QImage(QStringLiteral(":/pieces/%1-%2.png").arg(look).arg(kind)).convertToFormat(QImage::Format_RGB32);
-        };
-        QCOMPARE(ringMismatch(*mainWindow, cell, picture("normal"), qRgb(255, 255, 255)), QString());
+        const auto picture = [kind = state().kind(cell)](bool highlighted) { return e2e::piecePicture(kind, highlighted); };
+        QCOMPARE(ringMismatch(*mainWindow, cell, picture(false), qRgb(255, 255, 255)), QString());
         press(board(), Qt::Key_Space);
-        QCOMPARE(ringMismatch(*mainWindow, cell, picture("highlighted"), qRgb(0, 0, 255)), QString());
+        QCOMPARE(ringMismatch(*mainWindow, cell, picture(true), qRgb(0, 0, 255)), QString());
         // A "No" keeps the cursor where it is, and shown.
         const auto seen = answerNextBox(QMessageBox::No);
         item("nightmareItem").trigger();
@@ -161,7 +160,7 @@ private slots:
         clickCell(*mainWindow, 45);
         QCOMPARE(board().cursorCell(), 45);
         QVERIFY(!board().cursorShown());
-        QCOMPARE(ringMismatch(*mainWindow, cell, picture(state().marked(cell) ? "highlighted" : "normal"), 0, false), QString());
+        QCOMPARE(ringMismatch(*mainWindow, cell, picture(state().marked(cell)), 0, false), QString());
     }
 
     void aScreenReaderReadsATableOfNamedCellsWithTheMarkedGroupSelected()

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "UiTestGroups.h"
-#include "UiTestSupport.h"
+#include "tests/support/MainWindowDriver.h"
 
 namespace gelumpa::test {
 

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "UiTestGroups.h"
-#include "UiTestSupport.h"
+#include "tests/support/MainWindowDriver.h"
 #include "tests/support/MovePicker.h"
 #include "tests/support/Seed.h"
 #include "tests/support/StateBoard.h"

@@ -1,5 +1,6 @@
-// Helpers of the ui tests: checking the cells in a grab, clicking cells now or later,
-// answering message boxes, playing a game through and finding the picture windows.
+// The real main window driven in process, for the window tests and the Wayland scenario: cells
+// checked in a grab and clicked now or later, message boxes answered, a game played through,
+// the picture windows found.
 #pragma once
 
 #include <cstdint>

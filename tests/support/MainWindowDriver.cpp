@@ -1,5 +1,5 @@
-// The ui tests' helpers.
-#include "UiTestSupport.h"
+// The main window driven in process; see MainWindowDriver.h.
+#include "tests/support/MainWindowDriver.h"
 
 #include <QApplication>
 #include <QMouseEvent>
