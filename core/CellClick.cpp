@@ -47,8 +47,7 @@ void Rules::markGroupAt(int cell)
     display.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
     for (int k = 1; k <= state.selectionCount; ++k)
         showCell(state.selection[static_cast<std::size_t>(k)]);
-    if (state.soundOn)
-        sounds.play(Sound::Mark);
+    sounds.play(Sound::Mark);
 }
 
 void Rules::markGroup(int cell, int kind)
@@ -78,8 +77,7 @@ void Rules::removeGroup()
     state.score += state.selectionCount;
     display.setCaption(StatusLabel::Score, numberText(state.score));
     state.anchorCell = 0;
-    if (state.soundOn)
-        sounds.play(Sound::Remove);
+    sounds.play(Sound::Remove);
     checkMovesLeft();
 }
 
