@@ -1,5 +1,5 @@
 // The board display and the dialogs on the real windows.
-#include "ui/QtToolkit.h"
+#include "ui/GameWindows.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -39,47 +39,47 @@ QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::st
 }
 } // namespace
 
-void QtToolkit::showPiece(int cell, int kind, PieceLook look)
+void GameWindows::showPiece(int cell, int kind, PieceLook look)
 {
     widgets.board.showPiece(cell, widgets.pieces.entry(kind, look), kind, look);
 }
 
-void QtToolkit::clearCell(int cell)
+void GameWindows::clearCell(int cell)
 {
     widgets.board.clearCell(cell);
 }
 
-void QtToolkit::setCaption(StatusLabel label, std::string_view caption)
+void GameWindows::setCaption(StatusLabel label, std::string_view caption)
 {
     widgets.panel.label(label).setText(text(caption));
     if (QAccessible::isActive())
         widgets.board.announce(widgets.panel.spokenCaption(label));
 }
 
-void QtToolkit::setChecked(MenuItem menuItem, bool checked)
+void GameWindows::setChecked(MenuItem menuItem, bool checked)
 {
     widgets.checkedItems[indexOf(menuItem)]->setChecked(checked);
 }
 
-Answer QtToolkit::askYesNo(std::string_view prompt, std::string_view title)
+Answer GameWindows::askYesNo(std::string_view prompt, std::string_view title)
 {
     return ask(widgets.mainWindow, prompt, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? Answer::Yes
                                                                                                        : Answer::No;
 }
 
-Answer QtToolkit::askOkCancel(std::string_view prompt, std::string_view title)
+Answer GameWindows::askOkCancel(std::string_view prompt, std::string_view title)
 {
     return ask(widgets.mainWindow, prompt, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
         ? Answer::Ok
         : Answer::Cancel;
 }
 
-QPointer<PictureWindow>& QtToolkit::slot(Window window)
+QPointer<PictureWindow>& GameWindows::slot(Window window)
 {
     return windows[indexOf(window)];
 }
 
-void QtToolkit::createWindow(Window window)
+void GameWindows::createWindow(Window window)
 {
     auto& loaded = slot(window);
     if (loaded)
@@ -97,7 +97,7 @@ void QtToolkit::createWindow(Window window)
     loaded = made;
 }
 
-void QtToolkit::showWindow(Window window)
+void GameWindows::showWindow(Window window)
 {
     if (const auto& shown = slot(window)) {
         shown->show();
@@ -110,7 +110,7 @@ void QtToolkit::showWindow(Window window)
 // The window may be closing itself from its own click handler, so it is hidden at
 // once and deleted only when control is back in the event loop. It leaves its slot
 // at once, so a later load makes a fresh window.
-void QtToolkit::closeWindow(Window window)
+void GameWindows::closeWindow(Window window)
 {
     auto& loaded = slot(window);
     if (!loaded)

@@ -1,5 +1,5 @@
-// The game's windows on Qt: cell pictures, captions and check marks of the main window,
-// questions, and the two picture windows.
+// What the game shows and asks through its windows on Qt: the board's pictures, the panel's
+// captions, the menus' check marks, the questions and the two picture windows.
 #pragma once
 
 #include <array>
@@ -18,9 +18,9 @@
 
 namespace gelumpa {
 
-class QtToolkit final : public BoardDisplay, public Dialogs {
+class GameWindows final : public BoardDisplay, public Dialogs {
 public:
-    // The widgets the toolkit drives; the main window owns them and outlives the toolkit.
+    // The widgets the game's effects go to; the main window owns them and outlives this.
     struct Widgets {
         QWidget& mainWindow;
         BoardView& board;
@@ -30,7 +30,7 @@ public:
         std::array<QAction*, countOf<MenuItem>> checkedItems;
     };
 
-    explicit QtToolkit(const Widgets& widgets) : widgets(widgets) {}
+    explicit GameWindows(const Widgets& widgets) : widgets(widgets) {}
 
     void showPiece(int cell, int kind, PieceLook look) override;
     void clearCell(int cell) override;
