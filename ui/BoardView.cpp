@@ -14,7 +14,6 @@
 #include <QPainter>
 
 #include "ui/CursorRing.h"
-#include "ui/ReaderNews.h"
 
 namespace gelumpa {
 
@@ -60,7 +59,6 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Board"));
-    readerNews = new ReaderNews(this);
 }
 
 void BoardView::showPiece(int cell, const PiecePicture& picture, int kind, PieceLook look)
@@ -103,11 +101,6 @@ int BoardView::cellKind(int cell) const
 bool BoardView::cellMarked(int cell) const
 {
     return cells[static_cast<std::size_t>(cell)].marked;
-}
-
-void BoardView::announce(const QString& text)
-{
-    readerNews->tell(text);
 }
 
 QRect BoardView::cellRect(int cell)

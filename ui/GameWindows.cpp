@@ -2,7 +2,6 @@
 #include "ui/GameWindows.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QGridLayout>
 #include <QMessageBox>
 
@@ -18,6 +17,13 @@ constexpr int titleBarButtonsRoom = 120;
 QString text(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A counter as a reader hears it, by its meaning and its value ("Score 12"), by StatusLabel.
+QString spoken(StatusLabel label, const QString& value)
+{
+    constexpr std::array<const char*, countOf<StatusLabel>> meanings{"Selected", "Score", "Level"};
+    return QLatin1String(meanings[indexOf(label)]) + QLatin1Char(' ') + value.trimmed();
 }
 
 QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::string_view title,
@@ -51,9 +57,12 @@ void GameWindows::clearCell(int cell)
 
 void GameWindows::setCaption(StatusLabel label, std::string_view caption)
 {
-    widgets.panel.label(label).setText(text(caption));
-    if (QAccessible::isActive())
-        widgets.board.announce(widgets.panel.spokenCaption(label));
+    const QString value = text(caption);
+    widgets.panel.label(label).setText(value);
+    const QString told = spoken(label, value);
+    if (label == StatusLabel::Score)
+        scoreNews = told;
+    news.tell(told);
 }
 
 void GameWindows::setChecked(MenuItem menuItem, bool checked)
@@ -103,8 +112,8 @@ void GameWindows::showWindow(Window window)
         shown->show();
         shown->raise();
     }
-    if (window == Window::EndOfGame && QAccessible::isActive())
-        widgets.board.announce(QStringLiteral("Game over, ") + widgets.panel.spokenCaption(StatusLabel::Score));
+    if (window == Window::EndOfGame)
+        news.tell(QStringLiteral("Game over, ") + scoreNews);
 }
 
 // The window may be closing itself from its own click handler, so it is hidden at

@@ -136,9 +136,4 @@ const QLabel& StatusPanel::label(StatusLabel label) const
     return *written[indexOf(label)];
 }
 
-QString StatusPanel::spokenCaption(StatusLabel shown) const
-{
-    return label(shown).accessibleName() + QLatin1Char(' ') + label(shown).text().trimmed();
-}
-
 } // namespace gelumpa
