@@ -1,4 +1,5 @@
-// A click on a cell: the first click marks a group, a second click on it removes and scores it.
+// A click on a cell: a click marks the cell's group; a click on a marked group of two or more
+// removes and scores it, and a click anywhere else marks that cell's group in its place.
 #include <array>
 
 #include "core/NumberText.h"

@@ -1,4 +1,4 @@
-// The board display and the dialogs on the real windows.
+// The board display and the dialogs on the real windows, and the news a reader hears of them.
 #include "ui/GameWindows.h"
 
 #include <QAbstractButton>
