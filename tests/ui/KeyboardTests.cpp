@@ -54,14 +54,12 @@ class KeyboardTests : public MainWindowTestGroup {
 
     BoardView& board() { return mainWindow->board(); }
 
-    // A counter of the panel as a reader finds it: its caption, by the label relation, and the
-    // value it shows, by its name.
+    // A counter of the panel as a reader finds it: its caption by the label relation, its value by its name.
     QStringList readCounter(const char* name)
     {
         QAccessibleInterface* counter = QAccessible::queryAccessibleInterface(mainWindow->findChild<QLabel*>(name));
         const auto captions = counter->relations(QAccessible::Label);
-        return {captions.isEmpty() ? QString() : captions.first().first->text(QAccessible::Name),
-                counter->text(QAccessible::Name)};
+        return {captions.isEmpty() ? QString() : captions.first().first->text(QAccessible::Name), counter->text(QAccessible::Name)};
     }
     const GameState& state() const { return mainWindow->game().gameState(); }
 
