@@ -19,7 +19,7 @@ QString text(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// A counter as a reader hears it, by its meaning and its value ("Score 12"), by StatusLabel.
+// A counter's news as a reader hears it: what it counts, then its value ("Score 12").
 QString spoken(StatusLabel label, const QString& value)
 {
     constexpr std::array<const char*, countOf<StatusLabel>> meanings{"Selected", "Score", "Level"};
