@@ -12,7 +12,7 @@ enum class PieceLook { Normal, Highlighted };
 // The labels of the status panel that the game writes.
 enum class StatusLabel { GroupSize, Score, Level, Count };
 
-// The menu items that carry check marks; each pair excludes the other.
+// The menu items that carry check marks; the two items of each pair exclude each other.
 enum class MenuItem { PieceOfTokay, Nightmare, SoundOn, SoundOff, Count };
 
 class BoardDisplay {

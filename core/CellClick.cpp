@@ -1,4 +1,5 @@
-// A click on a cell: the first click marks a group, a second click on it removes and scores it.
+// A click on a cell: a click marks the cell's group; a click on a marked group of two or more
+// removes and scores it, and a click anywhere else marks that cell's group in its place.
 #include <array>
 
 #include "core/NumberText.h"
@@ -47,8 +48,7 @@ void Rules::markGroupAt(int cell)
     display.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
     for (int k = 1; k <= state.selectionCount; ++k)
         showCell(state.selection[static_cast<std::size_t>(k)]);
-    if (state.soundOn)
-        sounds.play(Sound::Mark);
+    sounds.play(Sound::Mark);
 }
 
 void Rules::markGroup(int cell, int kind)
@@ -78,8 +78,7 @@ void Rules::removeGroup()
     state.score += state.selectionCount;
     display.setCaption(StatusLabel::Score, numberText(state.score));
     state.anchorCell = 0;
-    if (state.soundOn)
-        sounds.play(Sound::Remove);
+    sounds.play(Sound::Remove);
     checkMovesLeft();
 }
 

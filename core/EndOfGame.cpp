@@ -23,8 +23,7 @@ void Rules::checkMovesLeft()
 void Rules::endGame()
 {
     state.gameOver = true;
-    if (state.soundOn)
-        sounds.play(Sound::GameEnd);
+    sounds.play(Sound::GameEnd);
     dialogs.createWindow(Window::EndOfGame);
     dialogs.showWindow(Window::EndOfGame);
 }

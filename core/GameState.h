@@ -1,4 +1,5 @@
-// The game state the main window holds: the board and the counters and flags of play.
+// The game state, one for the program, held by the game behind the main window: the board and
+// the counters and flags of play.
 // Indices are 1-based; slot 0 of every table is unused.
 #pragma once
 

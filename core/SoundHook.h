@@ -1,6 +1,6 @@
-// The one thing the rules need from the sound effects: play one of them.
-// The rules own the decision (the sound switch); the effects start the sound and let the
-// waiting events run.
+// The one thing the rules need from the sound effects: play one of them. The rules name the
+// sound at its moment; the effects decide by the sound switch whether it is heard, start it
+// and let the waiting events run.
 #pragma once
 
 namespace gelumpa {

@@ -33,8 +33,7 @@ void Game::setSoundOn(bool on)
 
 void Game::showCredits()
 {
-    if (state.soundOn)
-        effects.play(Sound::About);
+    effects.play(Sound::About);
     dialogs.createWindow(Window::About);
     dialogs.showWindow(Window::About);
 }

@@ -15,7 +15,7 @@ namespace gelumpa {
 class Game {
 public:
     Game(BoardDisplay& display, Dialogs& dialogs, Chance& chance, Program& program)
-        : display(display), dialogs(dialogs), chance(chance), program(program), effects(program),
+        : display(display), dialogs(dialogs), chance(chance), program(program), effects(program, state),
           rules(state, display, dialogs, effects)
     {
     }

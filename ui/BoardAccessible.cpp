@@ -90,8 +90,8 @@ QAccessibleInterface* makeBoardAccessible(const QString&, QObject* object)
 {
     if (auto* board = qobject_cast<BoardView*>(object))
         return new BoardAccessible(board);
-    if (auto* news = qobject_cast<ReaderNews*>(object))
-        return new QAccessibleWidget(news, QAccessible::Notification);
+    if (auto* notice = qobject_cast<ReaderNotice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     return nullptr;
 }
 

@@ -18,7 +18,8 @@ namespace gelumpa {
 
 class BoardView;
 
-// The factory Qt asks for the board's accessible side and for its news to a reader.
+// The factory Qt asks for the board's accessible side and for the notifications of the news
+// to a reader.
 QAccessibleInterface* makeBoardAccessible(const QString& className, QObject* object);
 
 class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {

@@ -14,7 +14,6 @@
 #include <QPainter>
 
 #include "ui/CursorRing.h"
-#include "ui/ReaderNews.h"
 
 namespace gelumpa {
 
@@ -33,7 +32,8 @@ void tellAboutCell(QWidget* board, int cell, QAccessible::Event change)
     QAccessible::updateAccessibility(&event);
 }
 
-// The cell the cursor reaches from a cell by a key, or 0 for a key that does not move it.
+// The cell the cursor reaches from a cell by a key (the same cell at the board's edge), or 0
+// for a key that is no cursor key.
 int cursorTarget(int cell, int key)
 {
     const int rowStart = cell - (columnOf(cell) - 1);
@@ -60,7 +60,6 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Board"));
-    readerNews = new ReaderNews(this);
 }
 
 void BoardView::showPiece(int cell, const PiecePicture& picture, int kind, PieceLook look)
@@ -103,11 +102,6 @@ int BoardView::cellKind(int cell) const
 bool BoardView::cellMarked(int cell) const
 {
     return cells[static_cast<std::size_t>(cell)].marked;
-}
-
-void BoardView::announce(const QString& text)
-{
-    readerNews->tell(text);
 }
 
 QRect BoardView::cellRect(int cell)
@@ -163,7 +157,9 @@ void BoardView::paintEvent(QPaintEvent* event)
 
 // Arrows, Home and End move the cursor and may repeat; Space, Return and Enter act on
 // its cell as a click does, once per press, so a held key cannot clear group after group.
-// A key with a modifier is left to the menus and the window manager.
+// With a modifier (the keypad's aside) a key does nothing on the board: a cursor key stops
+// here, the others go on to the window. The menus' access keys are shortcuts, which Qt
+// matches before the board sees a key.
 void BoardView::keyPressEvent(QKeyEvent* event)
 {
     // A key reaches the board only when the window system has given this window the keys. Qt may

@@ -12,8 +12,6 @@
 
 namespace gelumpa {
 
-class ReaderNews;
-
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -31,9 +29,6 @@ public:
 
     int cursorCell() const { return cursor; }
     bool cursorShown() const { return cursorVisible; }
-
-    // News for a screen reader (a mark, the score, the end), told as it happens.
-    void announce(const QString& news);
 
     // The square of a cell in the board's own coordinates.
     static QRect cellRect(int cell);
@@ -63,7 +58,6 @@ private:
     int pressedCell = 0;
     int cursor = 1;
     bool cursorVisible = false;
-    ReaderNews* readerNews = nullptr;
 };
 
 } // namespace gelumpa

@@ -31,8 +31,8 @@ MainWindow::MainWindow(ProcessEnd processEnd, PieceSet pieceSet)
     buildClientArea();
     buildMenus();
     program.prepareSoundAfterFirstPaint(*boardView);
-    qtToolkit = std::make_unique<QtToolkit>(QtToolkit::Widgets{*this, *boardView, stores, *panel, checkedItems});
-    logic = std::make_unique<Game>(*qtToolkit, *qtToolkit, chance, program);
+    gameWindows = std::make_unique<GameWindows>(GameWindows::Widgets{*this, *boardView, stores, *panel, checkedItems});
+    logic = std::make_unique<Game>(*gameWindows, *gameWindows, chance, program);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen();

@@ -13,9 +13,9 @@
 #include "game/Game.h"
 #include "ui/BoardView.h"
 #include "ui/ClockChance.h"
+#include "ui/GameWindows.h"
 #include "ui/PieceStores.h"
 #include "ui/ProgramEnd.h"
-#include "ui/QtToolkit.h"
 #include "ui/RunningProgram.h"
 #include "ui/StatusPanel.h"
 
@@ -54,7 +54,7 @@ private:
     StatusPanel* panel = nullptr;
     // Indexed by MenuItem.
     std::array<QAction*, countOf<MenuItem>> checkedItems{};
-    std::unique_ptr<QtToolkit> qtToolkit;
+    std::unique_ptr<GameWindows> gameWindows;
     ClockChance chance;
     RunningProgram program;
     std::unique_ptr<Game> logic;

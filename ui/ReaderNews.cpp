@@ -1,22 +1,30 @@
-// The notification is never drawn: it only appears to a reader, once for each piece of news.
+// The notifications are never drawn: they only appear to a reader, once for each piece of news.
 #include "ui/ReaderNews.h"
 
 #include <QAccessible>
 
 namespace gelumpa {
 
-ReaderNews::ReaderNews(QWidget* parent) : QWidget(parent)
+ReaderNotice::ReaderNotice(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(0, 0);
     hide();
+}
+
+ReaderNews::ReaderNews(QWidget& place)
+{
+    for (ReaderNotice*& notice : notices)
+        notice = new ReaderNotice(&place);
 }
 
 void ReaderNews::tell(const QString& news)
 {
     if (!QAccessible::isActive())
         return;
-    setAccessibleName(news);
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    ReaderNotice* notice = notices[next];
+    next = (next + 1) % notices.size();
+    notice->setAccessibleName(news);
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
 

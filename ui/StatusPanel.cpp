@@ -111,18 +111,19 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
     const QFont small = panelFont(faces, smallText);
     const QFont large = panelFont(faces, largeText);
     const QColor white(255, 255, 255);
-    makeLabel(this, "scoreCaption", QStringLiteral("Score :"), white, small, {0, 0, 48, 13});
+    QLabel* scoreCaption = makeLabel(this, "scoreCaption", QStringLiteral("Score :"), white, small, {0, 0, 48, 13});
     written[indexOf(StatusLabel::Score)] = makeLabel(this, "scoreLabel", QStringLiteral("000"), QColor(0, 255, 0), small, {48, 2, 32, 13});
-    makeLabel(this, "levelCaption", QStringLiteral("Level :"), white, small, {80, 0, 40, 13});
+    QLabel* levelCaption = makeLabel(this, "levelCaption", QStringLiteral("Level :"), white, small, {80, 0, 40, 13});
     written[indexOf(StatusLabel::Level)] =
         makeLabel(this, "levelLabel", QStringLiteral("Piece of Tokay"), QColor(255, 0, 0), small, {120, 1, 96, 13});
-    makeLabel(this, "groupSizeCaption", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
+    QLabel* groupSizeCaption = makeLabel(this, "groupSizeCaption", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
     written[indexOf(StatusLabel::GroupSize)] =
         makeLabel(this, "groupSizeLabel", QStringLiteral("000"), QColor(0, 255, 255), small, {48, 16, 48, 13});
-    // A reader names the counters by their meaning, not by their bare numbers.
-    label(StatusLabel::Score).setAccessibleName(QStringLiteral("Score"));
-    label(StatusLabel::Level).setAccessibleName(QStringLiteral("Level"));
-    label(StatusLabel::GroupSize).setAccessibleName(QStringLiteral("Selected"));
+    // Each counter is named by the value it shows, and labelled by its caption: a reader says
+    // "Score : 12". The captions hold no access key, so they take no key as buddies.
+    scoreCaption->setBuddy(&label(StatusLabel::Score));
+    levelCaption->setBuddy(&label(StatusLabel::Level));
+    groupSizeCaption->setBuddy(&label(StatusLabel::GroupSize));
     makeLabel(this, "signature", QStringLiteral("Orvane 2003"), QColor(255, 255, 0), large, {216, 8, 121, 24});
 }
 
@@ -134,11 +135,6 @@ QLabel& StatusPanel::label(StatusLabel label)
 const QLabel& StatusPanel::label(StatusLabel label) const
 {
     return *written[indexOf(label)];
-}
-
-QString StatusPanel::spokenCaption(StatusLabel shown) const
-{
-    return label(shown).accessibleName() + QLatin1Char(' ') + label(shown).text().trimmed();
 }
 
 } // namespace gelumpa

@@ -18,8 +18,6 @@ public:
 
     QLabel& label(StatusLabel label);
     const QLabel& label(StatusLabel label) const;
-    // A counter as a screen reader says it: its meaning, then its caption ("Score 12").
-    QString spokenCaption(StatusLabel label) const;
 
 private:
     // Indexed by StatusLabel.

@@ -8,34 +8,38 @@
 namespace gelumpa::test {
 
 // Protects what counts as a move left: two side-neighbouring pieces of one kind, nothing else.
+// The pair at cells 5 and 15 goes first, and nothing falls: the end test judges the rest.
 
-TEST_F(RulesTest, aSinglePairAnywhereOnTheBoardEvenAtItsEdgesKeepsTheGameGoing)
+TEST_F(RulesTest, aSinglePairLeftAnywhereOnTheBoardEvenAtItsEdgesKeepsTheGameGoing)
 {
     const std::pair<int, int> pairs[] = {{1, 2}, {1, 11}, {9, 10}, {90, 100}, {99, 100}, {91, 92}, {81, 91}, {45, 55}};
     for (const auto& [a, b] : pairs) {
         SCOPED_TRACE(std::to_string(a) + " and " + std::to_string(b));
         const char kindOfA = noPairBoard[static_cast<std::size_t>((a - 1) / 10)][static_cast<std::size_t>((a - 1) % 10)];
-        setBoard(withKinds(noPairBoard, {{b, kindOfA}}));
+        setBoard(withKinds(noPairBoard, {{b, kindOfA}, {15, '5'}}));
 
-        rules.checkMovesLeft();
+        rules.clickCell(5);
+        rules.clickCell(5);
 
-        EXPECT_TRUE(tk.log().empty());
+        EXPECT_EQ(lastLines(tk.log(), 2), soundOf(2));
         EXPECT_EQ(state.gameOver, false);
     }
 }
 
-TEST_F(RulesTest, aBoardWithoutAPairEndsTheGameThoughRowEndsOrEmptyCellsSideBySideMatch)
+TEST_F(RulesTest, aBoardLeftWithoutAPairEndsTheGameThoughRowEndsOrEmptyCellsSideBySideMatch)
 {
     // A full board without a pair; one with the same kind at the end of a row and the start of
-    // the next; empty cells side by side.
-    const Rows boards[] = {noPairBoard, rowEndBoard,
-        {"..........", "..........", "..........", "..........", "..........", "..........", "..........",
-            "..........", "12........", "21........"}};
-    for (const Rows& board : boards) {
+    // the next; empty cells side by side. Each holds a pair at the cell besides, which goes first.
+    const std::pair<Rows, int> boards[] = {{withKinds(noPairBoard, {{15, '5'}}), 5}, {withKinds(rowEndBoard, {{15, '5'}}), 5},
+        {{"..........", "..........", "..........", "..........", "..........", "..........", "..........",
+             "..........", "123.......", "213......."},
+            83}};
+    for (const auto& [board, cell] : boards) {
         setBoard(board);
-        rules.checkMovesLeft();
+        rules.clickCell(cell);
+        rules.clickCell(cell);
 
-        EXPECT_EQ(tk.log(), endOfGame);
+        EXPECT_EQ(lastLines(tk.log(), 2 + endOfGame.size()), joined({soundOf(2), endOfGame}));
         EXPECT_EQ(state.gameOver, true);
     }
 }

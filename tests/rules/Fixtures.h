@@ -60,7 +60,7 @@ protected:
 
     GameState state;
     RecordingToolkit tk;
-    SoundEffects effects{tk};
+    SoundEffects effects{tk, state};
     Rules rules{state, tk, tk, effects};
 };
 

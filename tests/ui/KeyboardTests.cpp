@@ -1,7 +1,7 @@
 // Protects the board for a player without a mouse or without sight: the cursor's keys and
 // their one road into the game, the cursor's ring at the screen's ratio (plain on white and
-// on blue, never over a ball pixel, never seen by a mouse player), and the table a screen
-// reader reads.
+// on blue, never over a ball pixel, never seen by a mouse player), and the table and the
+// counters a screen reader reads.
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QTest>
@@ -54,6 +54,14 @@ class KeyboardTests : public MainWindowTestGroup {
     Q_OBJECT
 
     BoardView& board() { return mainWindow->board(); }
+
+    // A counter of the panel as a reader finds it: its caption by the label relation, its value by its name.
+    QStringList readCounter(const char* name)
+    {
+        QAccessibleInterface* counter = QAccessible::queryAccessibleInterface(mainWindow->findChild<QLabel*>(name));
+        const auto captions = counter->relations(QAccessible::Label);
+        return {captions.isEmpty() ? QString() : captions.first().first->text(QAccessible::Name), counter->text(QAccessible::Name)};
+    }
     const GameState& state() const { return mainWindow->game().gameState(); }
 
     // Walks the cursor to a cell from the start of its row, with Home and arrows alone.
@@ -163,7 +171,7 @@ private slots:
         QCOMPARE(ringMismatch(*mainWindow, cell, picture(state().marked(cell)), 0, false), QString());
     }
 
-    void aScreenReaderReadsATableOfNamedCellsWithTheMarkedGroupSelected()
+    void aScreenReaderReadsATableOfNamedCellsWithTheMarkedGroupSelectedAndEachCounterByItsCaption()
     {
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board());
         QVERIFY(table != nullptr && table->tableInterface() != nullptr);
@@ -173,6 +181,7 @@ private slots:
                  QList<int>({100, 10, 10}));
 
         item("newGameItem").trigger();
+        QCOMPARE(readCounter("scoreLabel"), QStringList({"Score :", " 0"}));
         walkTo(removableCell(state()));
         press(board(), Qt::Key_Space);
         press(board(), Qt::Key_Space);
@@ -193,10 +202,10 @@ private slots:
         QCOMPARE(focused->text(QAccessible::Description),
                  QStringLiteral("row %1, column %2").arg(rowOf(board().cursorCell())).arg(columnOf(board().cursorCell())));
 
-        const QStringList labelNames{mainWindow->label(StatusLabel::Score).accessibleName(),
-                                     mainWindow->label(StatusLabel::GroupSize).accessibleName(),
-                                     mainWindow->label(StatusLabel::Level).accessibleName()};
-        QCOMPARE(labelNames, QStringList({"Score", "Selected", "Level"}));
+        const QString score = QString::number(state().score), size = QString::number(state().selectionCount);
+        QCOMPARE(readCounter("scoreLabel"), QStringList({"Score :", " " + score}));
+        QCOMPARE(readCounter("groupSizeLabel"), QStringList({"Select :", " " + size}));
+        QCOMPARE(readCounter("levelLabel"), QStringList({"Level :", "Piece of Tokay"}));
         item("aboutItem").trigger();
         QVERIFY(shownWindows("About MyApp").first()->accessibleDescription().contains("Written by the Orvane team"));
     }

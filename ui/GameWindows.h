@@ -1,11 +1,13 @@
-// The game's windows on Qt: cell pictures, captions and check marks of the main window,
-// questions, and the two picture windows.
+// What the game shows and asks through its windows on Qt: the board's pictures, the panel's
+// counters with their news to a screen reader, the menus' check marks, the questions and the
+// two picture windows.
 #pragma once
 
 #include <array>
 
 #include <QAction>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include "core/BoardDisplay.h"
@@ -14,13 +16,14 @@
 #include "ui/BoardView.h"
 #include "ui/PictureWindow.h"
 #include "ui/PieceStores.h"
+#include "ui/ReaderNews.h"
 #include "ui/StatusPanel.h"
 
 namespace gelumpa {
 
-class QtToolkit final : public BoardDisplay, public Dialogs {
+class GameWindows final : public BoardDisplay, public Dialogs {
 public:
-    // The widgets the toolkit drives; the main window owns them and outlives the toolkit.
+    // The widgets the game's effects go to; the main window owns them and outlives this.
     struct Widgets {
         QWidget& mainWindow;
         BoardView& board;
@@ -30,11 +33,12 @@ public:
         std::array<QAction*, countOf<MenuItem>> checkedItems;
     };
 
-    explicit QtToolkit(const Widgets& widgets) : widgets(widgets) {}
+    explicit GameWindows(const Widgets& widgets) : widgets(widgets), news(widgets.panel) {}
 
     void showPiece(int cell, int kind, PieceLook look) override;
     void clearCell(int cell) override;
 
+    // Shows a counter's value and tells a reader of it.
     void setCaption(StatusLabel label, std::string_view text) override;
     void setChecked(MenuItem item, bool checked) override;
 
@@ -42,6 +46,7 @@ public:
     Answer askOkCancel(std::string_view prompt, std::string_view title) override;
 
     void createWindow(Window window) override;
+    // The end window comes with the news of the end and the final score.
     void showWindow(Window window) override;
     void closeWindow(Window window) override;
 
@@ -50,6 +55,9 @@ private:
 
     Widgets widgets;
     std::array<QPointer<PictureWindow>, countOf<Window>> windows;
+    ReaderNews news;
+    // The score as the reader was last told it, for the news of the end.
+    QString scoreNews;
 };
 
 } // namespace gelumpa

@@ -1,8 +1,7 @@
-// The board display and the dialogs on the real windows.
-#include "ui/QtToolkit.h"
+// The board display and the dialogs on the real windows, and the news a reader hears of them.
+#include "ui/GameWindows.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QGridLayout>
 #include <QMessageBox>
 
@@ -18,6 +17,13 @@ constexpr int titleBarButtonsRoom = 120;
 QString text(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A counter's news as a reader hears it: what it counts, then its value ("Score 12").
+QString spoken(StatusLabel label, const QString& value)
+{
+    constexpr std::array<const char*, countOf<StatusLabel>> meanings{"Selected", "Score", "Level"};
+    return QLatin1String(meanings[indexOf(label)]) + QLatin1Char(' ') + value.trimmed();
 }
 
 QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::string_view title,
@@ -39,47 +45,50 @@ QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::st
 }
 } // namespace
 
-void QtToolkit::showPiece(int cell, int kind, PieceLook look)
+void GameWindows::showPiece(int cell, int kind, PieceLook look)
 {
     widgets.board.showPiece(cell, widgets.pieces.entry(kind, look), kind, look);
 }
 
-void QtToolkit::clearCell(int cell)
+void GameWindows::clearCell(int cell)
 {
     widgets.board.clearCell(cell);
 }
 
-void QtToolkit::setCaption(StatusLabel label, std::string_view caption)
+void GameWindows::setCaption(StatusLabel label, std::string_view caption)
 {
-    widgets.panel.label(label).setText(text(caption));
-    if (QAccessible::isActive())
-        widgets.board.announce(widgets.panel.spokenCaption(label));
+    const QString value = text(caption);
+    widgets.panel.label(label).setText(value);
+    const QString told = spoken(label, value);
+    if (label == StatusLabel::Score)
+        scoreNews = told;
+    news.tell(told);
 }
 
-void QtToolkit::setChecked(MenuItem menuItem, bool checked)
+void GameWindows::setChecked(MenuItem menuItem, bool checked)
 {
     widgets.checkedItems[indexOf(menuItem)]->setChecked(checked);
 }
 
-Answer QtToolkit::askYesNo(std::string_view prompt, std::string_view title)
+Answer GameWindows::askYesNo(std::string_view prompt, std::string_view title)
 {
     return ask(widgets.mainWindow, prompt, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? Answer::Yes
                                                                                                        : Answer::No;
 }
 
-Answer QtToolkit::askOkCancel(std::string_view prompt, std::string_view title)
+Answer GameWindows::askOkCancel(std::string_view prompt, std::string_view title)
 {
     return ask(widgets.mainWindow, prompt, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
         ? Answer::Ok
         : Answer::Cancel;
 }
 
-QPointer<PictureWindow>& QtToolkit::slot(Window window)
+QPointer<PictureWindow>& GameWindows::slot(Window window)
 {
     return windows[indexOf(window)];
 }
 
-void QtToolkit::createWindow(Window window)
+void GameWindows::createWindow(Window window)
 {
     auto& loaded = slot(window);
     if (loaded)
@@ -97,20 +106,20 @@ void QtToolkit::createWindow(Window window)
     loaded = made;
 }
 
-void QtToolkit::showWindow(Window window)
+void GameWindows::showWindow(Window window)
 {
     if (const auto& shown = slot(window)) {
         shown->show();
         shown->raise();
     }
-    if (window == Window::EndOfGame && QAccessible::isActive())
-        widgets.board.announce(QStringLiteral("Game over, ") + widgets.panel.spokenCaption(StatusLabel::Score));
+    if (window == Window::EndOfGame)
+        news.tell(QStringLiteral("Game over, ") + scoreNews);
 }
 
 // The window may be closing itself from its own click handler, so it is hidden at
 // once and deleted only when control is back in the event loop. It leaves its slot
 // at once, so a later load makes a fresh window.
-void QtToolkit::closeWindow(Window window)
+void GameWindows::closeWindow(Window window)
 {
     auto& loaded = slot(window);
     if (!loaded)
