@@ -8,10 +8,7 @@
 
 namespace gelumpa {
 
-SoundOutput::SoundOutput(Recordings recordings, BeforeDeviceOpens beforeDeviceOpens)
-    : recordings(std::move(recordings)), beforeDeviceOpens(std::move(beforeDeviceOpens))
-{
-}
+SoundOutput::SoundOutput(Recordings recordings) : recordings(std::move(recordings)) {}
 
 SoundOutput::~SoundOutput()
 {
@@ -38,8 +35,6 @@ void SoundOutput::play(std::size_t recording)
 {
     if (recording >= recordings.size() || recordings[recording].empty())
         return;
-    if (!deviceOpen() && beforeDeviceOpens)
-        beforeDeviceOpens();
     {
         const std::lock_guard lock(mutex);
         soundWaiting = recording;

@@ -9,7 +9,6 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -22,11 +21,7 @@ class SoundOutput {
 public:
     // Complete RIFF WAVE images, valid for the output's whole life; the worker reads them in place.
     using Recordings = std::vector<std::span<const std::uint8_t>>;
-    // Called by play() on the caller's thread when the sound will have to open a device: the
-    // work that follows competes for the processor with what the caller has still to show.
-    using BeforeDeviceOpens = std::function<void()>;
-
-    SoundOutput(Recordings recordings, BeforeDeviceOpens beforeDeviceOpens);
+    explicit SoundOutput(Recordings recordings);
     // Waits for the worker to finish what it is doing; the game itself ends through close()
     // and a process exit, which wait for nothing.
     ~SoundOutput();
@@ -52,7 +47,6 @@ private:
     void run();
 
     const Recordings recordings;
-    const BeforeDeviceOpens beforeDeviceOpens;
     // Started by prepare() or the first sound, so a program that never asks has no thread for it;
     // touched by the owning thread only.
     std::thread worker;

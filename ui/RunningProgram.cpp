@@ -9,15 +9,19 @@
 namespace gelumpa {
 
 RunningProgram::RunningProgram(ProcessEnd processEnd)
-    : processEnd(std::move(processEnd)), audio(embeddedRecordings(), showPendingRepaints)
+    : processEnd(std::move(processEnd)), audio(embeddedRecordings())
 {
 }
 
 void RunningProgram::prepareSoundAfterFirstPaint(QWidget& widget) { prepareAfterFirstPaint(audio, widget); }
 
-// The sounds are numbered as their recordings, from 1.
+// The sounds are numbered as their recordings, from 1. A sound that has to open a device
+// competes for the processor with what the event that plays it has still to show, so that
+// is shown first.
 void RunningProgram::startSound(Sound sound)
 {
+    if (!audio.deviceOpen())
+        showPendingRepaints();
     audio.play(static_cast<std::size_t>(sound) - 1);
 }
 

@@ -1,5 +1,5 @@
-// What the window gives the sound output: a way to have its repaint shown before a device opens,
-// and the moment, after its first paint, to load the sound library while the game is idle.
+// The window's side of the sound output: its repaint shown before a sound opens a device, and
+// the moment, after its first paint, to load the sound library while the game is idle.
 #pragma once
 
 #include <QWidget>

@@ -13,7 +13,6 @@
 #include "audio/SoundOutput.h"
 #include "audio/WaveImage.h"
 #include "ui/EmbeddedSound.h"
-#include "ui/SoundBesideWindow.h"
 
 namespace gelumpa::test {
 
@@ -32,7 +31,7 @@ private slots:
             const auto image = recordings[static_cast<std::size_t>(n - 1)];
             QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())),
                      file.readAll());
-            SoundOutput audio(recordings, showPendingRepaints);
+            SoundOutput audio(recordings);
             audio.play(static_cast<std::size_t>(n - 1));
             QTRY_VERIFY2(audio.deviceOpen(), qPrintable(QStringLiteral("recording %1").arg(n)));
         }
@@ -40,7 +39,7 @@ private slots:
 
     void aSoundKeepsTheDeviceOpenOnlyUntilShortlyAfterItHasDrained()
     {
-        SoundOutput audio(embeddedRecordings(), showPendingRepaints);
+        SoundOutput audio(embeddedRecordings());
         QVERIFY(!audio.deviceOpen());
         audio.play(0);
         QTRY_VERIFY(audio.deviceOpen());
@@ -51,7 +50,7 @@ private slots:
 
     void aNewSoundCutsTheOneStillPlayingShort()
     {
-        SoundOutput audio(embeddedRecordings(), showPendingRepaints);
+        SoundOutput audio(embeddedRecordings());
         audio.play(3); // over five seconds long
         QTRY_VERIFY(audio.deviceOpen() && !audio.busy());
         audio.play(0);
@@ -87,7 +86,7 @@ private slots:
     void whatCannotBePlayedIsSkippedInSilence()
     {
         const std::array<std::uint8_t, 12> notAWave{'R', 'I', 'F', 'F', 4, 0, 0, 0, 'J', 'U', 'N', 'K'};
-        SoundOutput audio({{}, notAWave}, showPendingRepaints);
+        SoundOutput audio({{}, notAWave});
         for (std::size_t recording : {0, 1, 2})
             audio.play(recording);
         QTRY_VERIFY(!audio.busy());
@@ -99,7 +98,7 @@ private slots:
         const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         {
-            SoundOutput audio(embeddedRecordings(), showPendingRepaints);
+            SoundOutput audio(embeddedRecordings());
             QElapsedTimer clock;
             clock.start();
             for (std::size_t recording = 0; recording < 4; ++recording) {
