@@ -52,7 +52,7 @@ private slots:
     {
         SoundOutput audio(embeddedRecordings());
         audio.play(3); // over five seconds long
-        QTRY_VERIFY(audio.deviceOpen() && !audio.busy());
+        QTRY_VERIFY(audio.deviceOpen());
         audio.play(0);
         QElapsedTimer clock;
         clock.start();
