@@ -28,6 +28,7 @@ public:
     static constexpr QSize clientSize{367, 398};
 
     explicit MainWindow(ProcessEnd processEnd = endProcess, PieceSet pieceSet = PieceSet::Plain);
+    ~MainWindow() override;
 
     BoardView& board() { return *boardView; }
     const BoardView& board() const { return *boardView; }
