@@ -16,7 +16,7 @@
 #include "ui/PieceStores.h"
 #include "ui/ProgramEnd.h"
 #include "ui/QtToolkit.h"
-#include "ui/RunningProgram.h"
+#include "ui/SoundAndEventLoop.h"
 #include "ui/StatusPanel.h"
 
 namespace gelumpa {
@@ -57,7 +57,7 @@ private:
     std::array<QAction*, countOf<MenuItem>> checkedItems{};
     std::unique_ptr<QtToolkit> qtToolkit;
     ClockChance chance;
-    RunningProgram program;
+    SoundAndEventLoop program;
     std::unique_ptr<Game> logic;
     bool centredInFrame = false;
 };

@@ -1,36 +1,37 @@
-// Sounds from the embedded recordings, read in place; the event loop; the end.
-#include "ui/RunningProgram.h"
+// Sounds from the embedded recordings, read in place, each after the window's picture; the
+// event loop; the end.
+#include "ui/SoundAndEventLoop.h"
 
 #include <QCoreApplication>
 
 #include "ui/EmbeddedSound.h"
-#include "ui/SoundBesideWindow.h"
+#include "ui/PictureBeforeSound.h"
 
 namespace gelumpa {
 
-RunningProgram::RunningProgram(ProcessEnd processEnd)
+SoundAndEventLoop::SoundAndEventLoop(ProcessEnd processEnd)
     : processEnd(std::move(processEnd)), audio(embeddedRecordings())
 {
 }
 
-void RunningProgram::prepareSoundAfterFirstPaint(QWidget& widget) { prepareAfterFirstPaint(audio, widget); }
+void SoundAndEventLoop::prepareSoundAfterFirstPaint(QWidget& widget) { prepareAfterFirstPaint(audio, widget); }
 
 // The sounds are numbered as their recordings, from 1. A sound that has to open a device
 // competes for the processor with what the event that plays it has still to show, so that
 // is shown first.
-void RunningProgram::startSound(Sound sound)
+void SoundAndEventLoop::startSound(Sound sound)
 {
     if (!audio.deviceOpen())
         showPendingRepaints();
     audio.play(static_cast<std::size_t>(sound) - 1);
 }
 
-void RunningProgram::runWaitingEvents()
+void SoundAndEventLoop::runWaitingEvents()
 {
     QCoreApplication::processEvents();
 }
 
-void RunningProgram::endProgram()
+void SoundAndEventLoop::endProgram()
 {
     audio.close();
     processEnd();
