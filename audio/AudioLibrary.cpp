@@ -44,12 +44,12 @@ std::unique_ptr<const SdlFunctions> loadAudioLibrary()
         && resolve(library, "SDL_QueueAudio", sdl->QueueAudio)
         && resolve(library, "SDL_GetQueuedAudioSize", sdl->GetQueuedAudioSize)
         && resolve(library, "SDL_ClearQueuedAudio", sdl->ClearQueuedAudio)
-        && resolve(library, "SDL_CloseAudioDevice", sdl->CloseAudioDevice)
-        && resolve(library, "SDL_TLSCleanup", sdl->TLSCleanup);
+        && resolve(library, "SDL_CloseAudioDevice", sdl->CloseAudioDevice);
     if (!complete) {
         release(library);
         return nullptr;
     }
+    resolve(library, "SDL_TLSCleanup", sdl->TLSCleanup);
     resolve(library, "SDL_GetDefaultAudioInfo", sdl->GetDefaultAudioInfo);
     // The library stays loaded: the functions are used to the end.
     return sdl;

@@ -22,13 +22,15 @@ struct SdlFunctions {
     decltype(&SDL_GetQueuedAudioSize) GetQueuedAudioSize;
     decltype(&SDL_ClearQueuedAudio) ClearQueuedAudio;
     decltype(&SDL_CloseAudioDevice) CloseAudioDevice;
+    // Optional. Since SDL 2.0.16; without it what SDL keeps for the worker's thread stays until the
+    // process ends, which is when the game's worker ends.
     decltype(&SDL_TLSCleanup) TLSCleanup;
-    // Since SDL 2.24; without it the output takes CD quality.
+    // Optional. Since SDL 2.24; without it the output takes CD quality.
     decltype(&SDL_GetDefaultAudioInfo) GetDefaultAudioInfo;
 };
 
-// Loads SDL 2 and resolves every function above; nullptr when the library or any function
-// it must have is missing, and the game stays silent.
+// Loads SDL 2 and resolves every function above, an optional one to nullptr when the library
+// lacks it; nullptr when the library or any other function is missing, and the game stays silent.
 std::unique_ptr<const SdlFunctions> loadAudioLibrary();
 
 } // namespace gelumpa

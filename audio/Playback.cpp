@@ -33,7 +33,7 @@ Playback::~Playback()
         sdl->QuitSubSystem(SDL_INIT_AUDIO);
     // SDL keeps data (its last error message) for every thread that calls it, and frees it by
     // itself only for the threads it made; this one is going.
-    if (sdl)
+    if (sdl && sdl->TLSCleanup)
         sdl->TLSCleanup();
 }
 

@@ -1,49 +1,77 @@
 // The sound worker: it sleeps on a condition variable while silent and wakes, while a device
-// is open, only when the device is due to close.
+// is open, only when the device is due to close. Between two steps of SDL's work it looks at
+// the requests again, so the latest one is carried out and none after the output's end.
 #include "audio/SoundOutput.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <utility>
 
 #include "audio/Playback.h"
 
 namespace gelumpa {
 
-SoundOutput::SoundOutput(Recordings recordings, BeforeDeviceOpens beforeDeviceOpens)
-    : recordings(std::move(recordings)), beforeDeviceOpens(std::move(beforeDeviceOpens))
-{
-}
+namespace {
+// How long the output's end waits for the worker: closing a device and SDL's audio takes a few
+// milliseconds, a sound server that does not answer half a minute.
+constexpr std::chrono::milliseconds workerEndWait{500};
+} // namespace
+
+// Whichever of the output and its worker goes last frees it.
+struct SoundOutput::Shared {
+    explicit Shared(Recordings recordings) : recordings(std::move(recordings)) {}
+
+    const Recordings recordings;
+    std::mutex mutex;
+    // The worker waits on wakeUp for requests, the output's end on workerEnded.
+    std::condition_variable wakeUp;
+    std::condition_variable workerEnded;
+    // Under `mutex`.
+    bool preparing = false;
+    std::optional<std::size_t> soundWaiting;
+    bool closing = false;
+    bool working = false;
+    bool deviceOpen = false;
+    bool quitting = false;
+    bool ended = false;
+};
+
+SoundOutput::SoundOutput(Recordings recordings) : shared(std::make_shared<Shared>(std::move(recordings))) {}
 
 SoundOutput::~SoundOutput()
 {
     if (!worker.joinable())
         return;
-    {
-        const std::lock_guard lock(mutex);
-        quitting = true;
-    }
-    wakeUp.notify_one();
-    worker.join();
+    std::unique_lock lock(shared->mutex);
+    shared->quitting = true;
+    shared->wakeUp.notify_one();
+    const bool ended = shared->workerEnded.wait_for(lock, workerEndWait, [this] { return shared->ended; });
+    lock.unlock();
+    if (ended)
+        worker.join();
+    else
+        worker.detach();
 }
 
 void SoundOutput::prepare()
 {
     {
-        const std::lock_guard lock(mutex);
-        preparing = true;
+        const std::lock_guard lock(shared->mutex);
+        shared->preparing = true;
     }
     wakeWorker();
 }
 
 void SoundOutput::play(std::size_t recording)
 {
-    if (recording >= recordings.size() || recordings[recording].empty())
+    if (recording >= shared->recordings.size() || shared->recordings[recording].empty())
         return;
-    if (!deviceOpen() && beforeDeviceOpens)
-        beforeDeviceOpens();
     {
-        const std::lock_guard lock(mutex);
-        soundWaiting = recording;
-        closing = false;
+        const std::lock_guard lock(shared->mutex);
+        shared->soundWaiting = recording;
+        shared->closing = false;
     }
     wakeWorker();
 }
@@ -53,61 +81,67 @@ void SoundOutput::close()
     if (!worker.joinable())
         return;
     {
-        const std::lock_guard lock(mutex);
-        soundWaiting.reset();
-        closing = true;
+        const std::lock_guard lock(shared->mutex);
+        shared->soundWaiting.reset();
+        shared->closing = true;
     }
-    wakeUp.notify_one();
+    shared->wakeUp.notify_one();
 }
 
 void SoundOutput::wakeWorker()
 {
     if (!worker.joinable())
-        worker = std::thread([this] { run(); });
-    wakeUp.notify_one();
+        worker = std::thread([shared = shared] { run(*shared); });
+    shared->wakeUp.notify_one();
+}
+
+bool SoundOutput::deviceOpen() const
+{
+    const std::lock_guard lock(shared->mutex);
+    return shared->deviceOpen;
 }
 
 bool SoundOutput::busy() const
 {
-    const std::lock_guard lock(mutex);
-    return preparing || soundWaiting || closing || working;
+    const std::lock_guard lock(shared->mutex);
+    return shared->preparing || shared->soundWaiting || shared->closing || shared->working || shared->deviceOpen;
 }
 
-void SoundOutput::run()
+void SoundOutput::run(Shared& shared)
 {
-    Playback playback;
-    std::unique_lock lock(mutex);
-    while (!quitting) {
-        if (preparing || soundWaiting || closing) {
-            const bool prepare = std::exchange(preparing, false);
-            const std::optional<std::size_t> sound = std::exchange(soundWaiting, std::nullopt);
-            const bool close = std::exchange(closing, false);
-            working = true;
+    {
+        // Closes the device and SDL's audio when it goes.
+        Playback playback;
+        std::unique_lock lock(shared.mutex);
+        // One step of SDL's work, with the requests open to the output meanwhile.
+        const auto carryOut = [&](auto step) {
+            shared.working = true;
             lock.unlock();
-            if (prepare)
-                playback.prepare();
-            if (sound)
-                playback.play(recordings[*sound]);
-            else if (close)
-                playback.close();
-            deviceIsOpen = playback.deviceOpen();
+            step();
+            const bool open = playback.deviceOpen();
             lock.lock();
-            working = false;
-        } else if (const auto due = playback.closeDue()) {
-            wakeUp.wait_until(lock, *due);
-            if (!soundWaiting && !closing && !quitting && Playback::Clock::now() >= *due) {
-                lock.unlock();
-                playback.closeIfDrained();
-                deviceIsOpen = playback.deviceOpen();
-                lock.lock();
-            }
-        } else {
-            wakeUp.wait(lock);
+            shared.working = false;
+            shared.deviceOpen = open;
+        };
+        while (!shared.quitting) {
+            const std::optional<Playback::Clock::time_point> closeDue = playback.closeDue();
+            if (std::exchange(shared.preparing, false))
+                carryOut([&] { playback.prepare(); });
+            else if (const std::optional<std::size_t> sound = std::exchange(shared.soundWaiting, std::nullopt))
+                carryOut([&] { playback.play(shared.recordings[*sound]); });
+            else if (std::exchange(shared.closing, false))
+                carryOut([&] { playback.close(); });
+            else if (closeDue && Playback::Clock::now() >= *closeDue)
+                carryOut([&] { playback.closeIfDrained(); });
+            else if (closeDue)
+                shared.wakeUp.wait_until(lock, *closeDue);
+            else
+                shared.wakeUp.wait(lock);
         }
     }
-    lock.unlock();
-    playback.close();
-    deviceIsOpen = false;
+    const std::lock_guard lock(shared.mutex);
+    shared.ended = true;
+    shared.workerEnded.notify_one();
 }
 
 } // namespace gelumpa

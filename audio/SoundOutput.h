@@ -5,13 +5,9 @@
 // the device shortly after the last one has drained; while silent it sleeps, costing nothing.
 #pragma once
 
-#include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <mutex>
-#include <optional>
+#include <memory>
 #include <span>
 #include <thread>
 #include <vector>
@@ -20,15 +16,13 @@ namespace gelumpa {
 
 class SoundOutput {
 public:
-    // Complete RIFF WAVE images, valid for the output's whole life; the worker reads them in place.
+    // Complete RIFF WAVE images, read in place by the worker, which may outlive the output for as
+    // long as a sound server keeps it waiting: the game's are embedded and live as long as it does.
     using Recordings = std::vector<std::span<const std::uint8_t>>;
-    // Called by play() on the caller's thread when the sound will have to open a device: the
-    // work that follows competes for the processor with what the caller has still to show.
-    using BeforeDeviceOpens = std::function<void()>;
 
-    SoundOutput(Recordings recordings, BeforeDeviceOpens beforeDeviceOpens);
-    // Waits for the worker to finish what it is doing; the game itself ends through close()
-    // and a process exit, which wait for nothing.
+    explicit SoundOutput(Recordings recordings);
+    // Returns within a second. A worker that a sound server holds longer is left to end by itself
+    // when the server lets it go; what it shares with the output lives until then.
     ~SoundOutput();
     SoundOutput(const SoundOutput&) = delete;
     SoundOutput& operator=(const SoundOutput&) = delete;
@@ -43,30 +37,23 @@ public:
     // Stops the sound and has the worker close the device; returns at once.
     void close();
 
-    bool deviceOpen() const { return deviceIsOpen.load(); }
-    // Whether a preparation, a sound or a close is still waiting for the worker or being carried out.
+    bool deviceOpen() const;
+    // Whether the worker has anything left to do: a preparation, a sound or a close waiting or
+    // under way, or an open device that it will close once its sound has drained.
     bool busy() const;
 
 private:
-    void wakeWorker();
-    void run();
+    struct Shared;
 
-    const Recordings recordings;
-    const BeforeDeviceOpens beforeDeviceOpens;
+    void wakeWorker();
+    static void run(Shared& shared);
+
+    // The requests and what the worker reports, co-owned by the worker; everything SDL is the
+    // worker's alone.
+    const std::shared_ptr<Shared> shared;
     // Started by prepare() or the first sound, so a program that never asks has no thread for it;
     // touched by the owning thread only.
     std::thread worker;
-
-    // The requests, shared with the worker under `mutex`; everything SDL is the worker's alone
-    // (Playback, local to run()).
-    mutable std::mutex mutex;
-    std::condition_variable wakeUp;
-    bool preparing = false;
-    std::optional<std::size_t> soundWaiting;
-    bool closing = false;
-    bool working = false;
-    bool quitting = false;
-    std::atomic<bool> deviceIsOpen{false};
 };
 
 } // namespace gelumpa

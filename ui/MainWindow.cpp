@@ -38,6 +38,16 @@ MainWindow::MainWindow(ProcessEnd processEnd, PieceSet pieceSet)
     centreOnScreen();
 }
 
+// Qt deletes the child widgets only after the members have gone, but the board's cells point
+// into the piece stores and its first-paint watcher at the sound output: the widgets go first,
+// after the game and its toolkit, which point at them.
+MainWindow::~MainWindow()
+{
+    logic.reset();
+    qtToolkit.reset();
+    delete takeCentralWidget();
+}
+
 // The frame counts: a window manager centres a framed window by its frame. On a screen
 // smaller than the window the title bar and the menus stay within reach.
 void MainWindow::centreOnScreen()

@@ -16,7 +16,7 @@
 #include "ui/GameWindows.h"
 #include "ui/PieceStores.h"
 #include "ui/ProgramEnd.h"
-#include "ui/RunningProgram.h"
+#include "ui/SoundAndEventLoop.h"
 #include "ui/StatusPanel.h"
 
 namespace gelumpa {
@@ -28,6 +28,7 @@ public:
     static constexpr QSize clientSize{367, 398};
 
     explicit MainWindow(ProcessEnd processEnd = endProcess, PieceSet pieceSet = PieceSet::Plain);
+    ~MainWindow() override;
 
     BoardView& board() { return *boardView; }
     const BoardView& board() const { return *boardView; }
@@ -56,7 +57,7 @@ private:
     std::array<QAction*, countOf<MenuItem>> checkedItems{};
     std::unique_ptr<GameWindows> gameWindows;
     ClockChance chance;
-    RunningProgram program;
+    SoundAndEventLoop program;
     std::unique_ptr<Game> logic;
     bool centredInFrame = false;
 };

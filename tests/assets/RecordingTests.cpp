@@ -1,11 +1,12 @@
 // The four recordings: complete wave files in the exact formats and sizes the game plays, with
-// their two oddities, readable by SDL's loader, embedded uncompressed, and free of clicks.
+// their two oddities, read where they lie by the game's own reader, handed out whole and
+// uncompressed, and free of clicks.
 #include "FileChunks.h"
+#include "audio/WaveImage.h"
+#include "ui/EmbeddedSound.h"
 
 #include <QFile>
-#include <QResource>
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,9 +70,9 @@ double loudest(const std::vector<double>& values, std::size_t first, std::size_t
 
 } // namespace
 
-// SDL's loader must take what the header says straight from the embedded bytes, the odd
+// The game's reader must take what the header says straight from the embedded bytes, the odd
 // sizes of some included.
-TEST(Recordings, eachIsAMonoPcmWaveInItsOwnRateSampleSizeAndDataLengthThatSdlDecodesInPlace)
+TEST(Recordings, eachIsAMonoPcmWaveInItsOwnRateSampleSizeAndDataLengthThatTheGameReadsInPlace)
 {
     for (const Recording& recording : recordings) {
         SCOPED_TRACE(qPrintable(resourcePath(recording)));
@@ -95,14 +96,10 @@ TEST(Recordings, eachIsAMonoPcmWaveInItsOwnRateSampleSizeAndDataLengthThatSdlDec
         EXPECT_EQ(data->size, recording.dataBytes);
         EXPECT_LE(data->bodyOffset + static_cast<qsizetype>(data->size), wave.size());
 
-        const QResource resource(resourcePath(recording));
-        SDL_AudioSpec spec{};
-        Uint8* buffer = nullptr;
-        Uint32 length = 0;
-        SDL_RWops* stream = SDL_RWFromConstMem(resource.data(), static_cast<int>(resource.size()));
-        ASSERT_NE(SDL_LoadWAV_RW(stream, 1, &spec, &buffer, &length), nullptr) << SDL_GetError();
-        EXPECT_EQ(length, recording.dataBytes);
-        SDL_FreeWAV(buffer);
+        const auto inPlace = gelumpa::readWaveImage(gelumpa::embeddedRecording(recording.number));
+        ASSERT_TRUE(inPlace);
+        EXPECT_EQ(inPlace->rate, static_cast<int>(recording.sampleRate));
+        EXPECT_EQ(inPlace->samples.size(), recording.dataBytes);
     }
 }
 
@@ -133,14 +130,15 @@ TEST(Recordings, onlyRecordingTwoRunsTwoBytesPastTheSizeInItsRiffHeader)
     }
 }
 
-TEST(Recordings, areEmbeddedUncompressedSoTheirBytesCanBePlayedInPlace)
+// A compressed one would be handed out empty: its bytes could not be played where they lie.
+TEST(Recordings, areHandedOutWholeInTheirOrderFromTheirUncompressedEmbeddedBytes)
 {
+    const auto handedOut = gelumpa::embeddedRecordings();
+    ASSERT_EQ(handedOut.size(), recordings.size());
     for (const Recording& recording : recordings) {
-        const QResource resource(resourcePath(recording));
-        ASSERT_TRUE(resource.isValid()) << qPrintable(resourcePath(recording));
-        EXPECT_EQ(resource.compressionAlgorithm(), QResource::NoCompression);
-        const QByteArray inPlace = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
-        EXPECT_EQ(inPlace, readAll(QStringLiteral(GELUMPA_ASSETS_DIR "/sounds/%1.wav").arg(recording.number)));
+        const auto image = handedOut[static_cast<std::size_t>(recording.number - 1)];
+        EXPECT_EQ(QByteArray::fromRawData(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())),
+                  readAll(QStringLiteral(GELUMPA_ASSETS_DIR "/sounds/%1.wav").arg(recording.number)));
     }
 }
 

@@ -6,7 +6,6 @@ namespace gelumpa::test {
 int runMainWindowTests(int argc, char** argv);
 int runPictureWindowTests(int argc, char** argv);
 int runReentryTests(int argc, char** argv);
-int runSoundTests(int argc, char** argv);
 int runHiDpiTests(int argc, char** argv);
 int runKeyboardTests(int argc, char** argv);
 

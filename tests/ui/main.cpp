@@ -25,7 +25,6 @@ int main(int argc, char* argv[])
         Group{"MainWindow", gelumpa::test::runMainWindowTests},
         Group{"PictureWindows", gelumpa::test::runPictureWindowTests},
         Group{"Reentry", gelumpa::test::runReentryTests},
-        Group{"Sound", gelumpa::test::runSoundTests},
         Group{"HiDpi", gelumpa::test::runHiDpiTests},
         Group{"Keyboard", gelumpa::test::runKeyboardTests},
     };
@@ -37,6 +36,6 @@ int main(int argc, char* argv[])
             }
         }
     }
-    std::fprintf(stderr, "usage: %s MainWindow|PictureWindows|Reentry|Sound|HiDpi|Keyboard [QTest options]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s MainWindow|PictureWindows|Reentry|HiDpi|Keyboard [QTest options]\n", argv[0]);
     return 2;
 }

@@ -1,7 +1,7 @@
 // The window's side of the sound output's timing. Loading SDL and connecting to a sound server
 // keeps a processor busy for tens of milliseconds, opening a device for a few: neither should
 // delay the first picture of the window, nor the picture of the click that plays a sound.
-#include "ui/SoundBesideWindow.h"
+#include "ui/PictureBeforeSound.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
-// What the window gives the sound output: a way to have its repaint shown before a device opens,
-// and the moment, after its first paint, to load the sound library while the game is idle.
+// The window's picture before the sound's work: a repaint shown before a sound opens a device,
+// and the sound library loaded only once the window has been painted for the first time.
 #pragma once
 
 #include <QWidget>

@@ -1,5 +1,5 @@
-// The running program on Qt and the sound output: a sound's embedded recording played, Qt's
-// waiting events handled, and the program's end.
+// What the game asks of the program besides its windows, on Qt: a sound played from its
+// embedded recording through the sound output, Qt's waiting events handled, and the end.
 #pragma once
 
 #include <utility>
@@ -12,9 +12,9 @@
 
 namespace gelumpa {
 
-class RunningProgram final : public Program {
+class SoundAndEventLoop final : public Program {
 public:
-    explicit RunningProgram(ProcessEnd processEnd);
+    explicit SoundAndEventLoop(ProcessEnd processEnd);
 
     // The sound output loads SDL once this widget has been painted for the first time.
     void prepareSoundAfterFirstPaint(QWidget& widget);

@@ -1,0 +1,40 @@
+// Sounds from the embedded recordings, read in place, each after the window's picture; the
+// event loop; the end.
+#include "ui/SoundAndEventLoop.h"
+
+#include <QCoreApplication>
+
+#include "ui/EmbeddedSound.h"
+#include "ui/PictureBeforeSound.h"
+
+namespace gelumpa {
+
+SoundAndEventLoop::SoundAndEventLoop(ProcessEnd processEnd)
+    : processEnd(std::move(processEnd)), audio(embeddedRecordings())
+{
+}
+
+void SoundAndEventLoop::prepareSoundAfterFirstPaint(QWidget& widget) { prepareAfterFirstPaint(audio, widget); }
+
+// The sounds are numbered as their recordings, from 1. A sound that has to open a device
+// competes for the processor with what the event that plays it has still to show, so that
+// is shown first.
+void SoundAndEventLoop::startSound(Sound sound)
+{
+    if (!audio.deviceOpen())
+        showPendingRepaints();
+    audio.play(static_cast<std::size_t>(sound) - 1);
+}
+
+void SoundAndEventLoop::runWaitingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void SoundAndEventLoop::endProgram()
+{
+    audio.close();
+    processEnd();
+}
+
+} // namespace gelumpa
