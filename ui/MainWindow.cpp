@@ -40,11 +40,11 @@ MainWindow::MainWindow(ProcessEnd processEnd, PieceSet pieceSet)
 
 // Qt deletes the child widgets only after the members have gone, but the board's cells point
 // into the piece stores and its first-paint watcher at the sound output: the widgets go first,
-// after the game and its toolkit, which point at them.
+// after the game and its windows, which point at them.
 MainWindow::~MainWindow()
 {
     logic.reset();
-    qtToolkit.reset();
+    gameWindows.reset();
     delete takeCentralWidget();
 }
 
