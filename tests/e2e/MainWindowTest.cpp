@@ -1,9 +1,7 @@
-// The main window as the player first sees it, and the level question in the middle of a game.
+// The main window as the player first sees it.
 #include "tests/support/ExpectedPlay.h"
 #include "tests/support/GameFixture.h"
-#include "tests/support/PiecePicture.h"
 #include "tests/support/ScreenArea.h"
-#include "tests/support/Waiting.h"
 
 namespace e2e {
 namespace {
@@ -55,35 +53,6 @@ TEST_F(MainWindow, opensAsOneHundredLightBrownPiecesInsideTheFrameAboveTheBlackP
                           [](QRgb pixel) { return pixel != black; }), 0) << "the panel's bottom edge";
 
     EXPECT_EQ(unwrittenCaptions(screen, origin), "");
-}
-
-// Protects the level question as the player meets it: No keeps the board and its name, Yes deals.
-class Dealing : public GameFixture {};
-
-TEST_F(Dealing, switchingLevelMidGameAsksFirstKeepsTheGameOnNoAndDealsAfreshOnYes)
-{
-    Board dealt;
-    ASSERT_NO_FATAL_FAILURE(dealNewGame(dealt));
-    const PanelCaption& level = panelCaptions[3];
-    const QRect levelName = level.place.adjusted(0, 0, 40, 0).translated(game().clientOrigin() + panelArea.topLeft());
-    const auto redText = [&] {
-        return countPixels(desktop().screenshot(), levelName, [&](QRgb pixel) { return looksLike(pixel, level.colour); });
-    };
-    const int tokayText = redText();
-
-    game().choose(MenuCommand::Nightmare);
-    ASSERT_TRUE(game().answerQuestion(restartQuestionTitle, QStringLiteral("Escape")))
-        << "no restart question answered; windows: " << desktop().visibleWindowTitles().join(' ').toStdString();
-    const BoardSeen kept = game().waitForBoard(dealt, shortWait);
-    EXPECT_TRUE(kept.matched) << kept.explain(dealt);
-    EXPECT_EQ(redText(), tokayText) << "the level name changed although the player said No";
-
-    game().choose(MenuCommand::Nightmare);
-    ASSERT_TRUE(game().answerQuestion(restartQuestionTitle, QStringLiteral("Return")));
-    const BoardSeen nightmare = game().waitForDealtBoard(shortWait, dealt);
-    EXPECT_TRUE(nightmare.matched) << "no new board after Yes\n" << describe(nightmare.board);
-    EXPECT_TRUE(waitUntil(shortWait, [&] { return redText() != tokayText; }))
-        << "the level name still reads as before";
 }
 
 } // namespace
