@@ -5,6 +5,7 @@
 #include "tests/support/VirtualDesktop.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -14,6 +15,50 @@
 
 namespace e2e {
 namespace {
+
+// How a run of the game ended by itself and what it wrote; `ended` is false when it was still
+// running at the deadline and had to be killed.
+struct EndedRun {
+    bool ended = false;
+    bool normalExit = false;
+    int exitCode = -1;
+    QByteArray output;
+    QByteArray errors;
+};
+
+constexpr int runTimeoutMs = 20000;
+
+EndedRun runToItsEnd(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    QProcess game;
+    game.setProcessEnvironment(environment);
+    dieWithParent(game);
+    game.start(qEnvironmentVariable("GELUMPA_BINARY"), arguments);
+    EndedRun run;
+    run.ended = game.waitForFinished(runTimeoutMs);
+    if (!run.ended) {
+        game.kill();
+        game.waitForFinished(runTimeoutMs);
+    }
+    run.normalExit = game.exitStatus() == QProcess::NormalExit;
+    run.exitCode = game.exitCode();
+    run.output = game.readAllStandardOutput();
+    run.errors = game.readAllStandardError();
+    return run;
+}
+
+// This process's environment with no display in it: no DISPLAY, no WAYLAND_DISPLAY, no chosen
+// platform nor session type, and the given empty runtime directory, where no Wayland socket is.
+QProcessEnvironment environmentWithoutDisplay(const QString& runtimeDirectory)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                QStringLiteral("WAYLAND_SOCKET"), QStringLiteral("QT_QPA_PLATFORM"),
+                                QStringLiteral("XDG_SESSION_TYPE")})
+        env.remove(name);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory);
+    return env;
+}
 
 std::string text(const QByteArray& bytes) { return bytes.toStdString(); }
 

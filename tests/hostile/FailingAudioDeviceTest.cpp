@@ -10,6 +10,11 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <system_error>
 
 namespace e2e {
 namespace {
@@ -20,6 +25,39 @@ constexpr std::chrono::milliseconds idlePeriod{1500};
 // Clock ticks (10 ms each) an idle game may spend in the idle period: none, give or take
 // the window manager's chatter.
 constexpr long idleTicks = 5;
+
+// Whether the process holds `path` open (a file the path names, resolved through links).
+bool holdsOpen(qint64 processId, const QString& path)
+{
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::canonical(path.toStdString(), error);
+    if (error)
+        return false;
+    for (const auto& descriptor :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(processId) + "/fd", error))
+        if (std::filesystem::read_symlink(descriptor.path(), error) == target)
+            return true;
+    return false;
+}
+
+// The CPU time the process has used so far, in clock ticks.
+long cpuTicks(qint64 processId)
+{
+    // The name in parentheses may hold blanks; utime and stime are the 12th and 13th fields after it.
+    std::ifstream stat("/proc/" + std::to_string(processId) + "/stat");
+    const std::string line{std::istreambuf_iterator<char>(stat), std::istreambuf_iterator<char>()};
+    const auto nameEnd = line.rfind(')');
+    if (nameEnd == std::string::npos)
+        return -1;
+    std::istringstream fields(line.substr(nameEnd + 1));
+    std::string field;
+    for (int skipped = 0; skipped < 11; ++skipped)
+        fields >> field;
+    long user = 0;
+    long system = 0;
+    fields >> user >> system;
+    return user + system;
+}
 
 const QString fullDevice = QStringLiteral("/dev/full");
 
