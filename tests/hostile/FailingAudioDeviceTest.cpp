@@ -6,13 +6,11 @@
 #include "tests/support/GameFixture.h"
 #include "HostileSupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <system_error>
 
@@ -40,23 +38,16 @@ bool holdsOpen(qint64 processId, const QString& path)
     return false;
 }
 
-// The CPU time the process has used so far, in clock ticks.
+// The CPU time the process has used so far, in clock ticks: utime and stime, the 12th and 13th
+// fields after the name in parentheses, which may hold blanks.
 long cpuTicks(qint64 processId)
 {
-    // The name in parentheses may hold blanks; utime and stime are the 12th and 13th fields after it.
-    std::ifstream stat("/proc/" + std::to_string(processId) + "/stat");
-    const std::string line{std::istreambuf_iterator<char>(stat), std::istreambuf_iterator<char>()};
-    const auto nameEnd = line.rfind(')');
-    if (nameEnd == std::string::npos)
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(processId));
+    if (!stat.open(QIODevice::ReadOnly))
         return -1;
-    std::istringstream fields(line.substr(nameEnd + 1));
-    std::string field;
-    for (int skipped = 0; skipped < 11; ++skipped)
-        fields >> field;
-    long user = 0;
-    long system = 0;
-    fields >> user >> system;
-    return user + system;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 12 ? fields[11].toLong() + fields[12].toLong() : -1;
 }
 
 const QString fullDevice = QStringLiteral("/dev/full");
