@@ -59,10 +59,10 @@ void GameWindows::setCaption(StatusLabel label, std::string_view caption)
 {
     const QString value = text(caption);
     widgets.panel.label(label).setText(value);
-    const QString told = spoken(label, value);
     if (label == StatusLabel::Score)
-        scoreNews = told;
-    news.tell(told);
+        score = value;
+    if (news.listening())
+        news.tell(spoken(label, value));
 }
 
 void GameWindows::setChecked(MenuItem menuItem, bool checked)
@@ -112,8 +112,8 @@ void GameWindows::showWindow(Window window)
         shown->show();
         shown->raise();
     }
-    if (window == Window::EndOfGame)
-        news.tell(QStringLiteral("Game over, ") + scoreNews);
+    if (window == Window::EndOfGame && news.listening())
+        news.tell(QStringLiteral("Game over, ") + spoken(StatusLabel::Score, score));
 }
 
 // The window may be closing itself from its own click handler, so it is hidden at

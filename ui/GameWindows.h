@@ -56,8 +56,8 @@ private:
     Widgets widgets;
     std::array<QPointer<PictureWindow>, countOf<Window>> windows;
     ReaderNews news;
-    // The score as the reader was last told it, for the news of the end.
-    QString scoreNews;
+    // The score as it was last shown, for the news of the end.
+    QString score;
 };
 
 } // namespace gelumpa

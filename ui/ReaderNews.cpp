@@ -17,10 +17,13 @@ ReaderNews::ReaderNews(QWidget& place)
         notice = new ReaderNotice(&place);
 }
 
+bool ReaderNews::listening() const
+{
+    return QAccessible::isActive();
+}
+
 void ReaderNews::tell(const QString& news)
 {
-    if (!QAccessible::isActive())
-        return;
     ReaderNotice* notice = notices[next];
     next = (next + 1) % notices.size();
     notice->setAccessibleName(news);

@@ -23,7 +23,8 @@ public:
     // The notifications live in the given widget, which owns them.
     explicit ReaderNews(QWidget& place);
 
-    // Does nothing while no assistive technology listens.
+    // Whether assistive technology listens: only then is news worth building and telling.
+    bool listening() const;
     void tell(const QString& news);
 
 private:
