@@ -98,7 +98,7 @@ CommandLineAnswer answerCommandLine(int argc, const char* const argv[])
         return {0};
     }
     if (version) {
-        std::puts("Gelumpa Dravenik 1.00");
+        std::puts("Gelumpa Dravenik " GELUMPA_VERSION);
         return {0};
     }
     return {std::nullopt, symbols};

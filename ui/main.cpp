@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     const std::unique_ptr<QApplication> app = gelumpa::startApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("gelumpa"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(GELUMPA_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orvane.gelumpa"));
 

@@ -96,7 +96,7 @@ TEST_F(AtATerminal, helpAndVersionAnswerOnStandardOutputWithoutADisplay)
     ASSERT_TRUE(version.ended) << "--version did not end by itself";
     EXPECT_TRUE(version.normalExit && version.exitCode == 0) << "status " << version.exitCode << '\n'
                                                              << text(version.errors);
-    EXPECT_EQ(text(version.output), "Gelumpa Dravenik 1.00\n");
+    EXPECT_EQ(text(version.output), "Gelumpa Dravenik " GELUMPA_VERSION "\n");
     EXPECT_TRUE(version.errors.isEmpty()) << text(version.errors);
 }
 
