@@ -7,15 +7,8 @@ namespace gelumpa {
 
 namespace {
 using Handle = void*;
-// The names SDL 2's runtime package installs.
-Handle open()
-{
-#ifdef __APPLE__
-    return dlopen("libSDL2-2.0.0.dylib", RTLD_NOW | RTLD_LOCAL);
-#else
-    return dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-#endif
-}
+// The name SDL 2's runtime package installs.
+Handle open() { return dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL); }
 void* symbol(Handle library, const char* name) { return dlsym(library, name); }
 void release(Handle library) { dlclose(library); }
 

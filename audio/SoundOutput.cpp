@@ -1,6 +1,6 @@
 // The sound worker: it sleeps on a condition variable while silent and wakes, while a device
-// is open, only when the device is due to close. Between two steps of SDL's work it looks at
-// the requests again, so the latest one is carried out and none after the output's end.
+// is open, only when the device is due to close. Between two steps of the device side's work
+// it looks at the requests again, so the latest one is carried out and none after the output's end.
 #include "audio/SoundOutput.h"
 
 #include <chrono>
@@ -9,13 +9,13 @@
 #include <optional>
 #include <utility>
 
-#include "audio/Playback.h"
+#include "audio/DevicePlayback.h"
 
 namespace gelumpa {
 
 namespace {
-// How long the output's end waits for the worker: closing a device and SDL's audio takes a few
-// milliseconds, a sound server that does not answer half a minute.
+// How long the output's end waits for the worker: closing a device takes a few milliseconds, a
+// sound server that does not answer half a minute.
 constexpr std::chrono::milliseconds workerEndWait{500};
 } // namespace
 
@@ -110,29 +110,29 @@ bool SoundOutput::busy() const
 void SoundOutput::run(Shared& shared)
 {
     {
-        // Closes the device and SDL's audio when it goes.
-        Playback playback;
+        // Stops its sound and closes its device when it goes.
+        const std::unique_ptr<DevicePlayback> playback = makeDevicePlayback();
         std::unique_lock lock(shared.mutex);
-        // One step of SDL's work, with the requests open to the output meanwhile.
+        // One step of the device side's work, with the requests open to the output meanwhile.
         const auto carryOut = [&](auto step) {
             shared.working = true;
             lock.unlock();
             step();
-            const bool open = playback.deviceOpen();
+            const bool open = playback->deviceOpen();
             lock.lock();
             shared.working = false;
             shared.deviceOpen = open;
         };
         while (!shared.quitting) {
-            const std::optional<Playback::Clock::time_point> closeDue = playback.closeDue();
+            const std::optional<DevicePlayback::Clock::time_point> closeDue = playback->closeDue();
             if (std::exchange(shared.preparing, false))
-                carryOut([&] { playback.prepare(); });
+                carryOut([&] { playback->prepare(); });
             else if (const std::optional<std::size_t> sound = std::exchange(shared.soundWaiting, std::nullopt))
-                carryOut([&] { playback.play(shared.recordings[*sound]); });
+                carryOut([&] { playback->play(shared.recordings[*sound]); });
             else if (std::exchange(shared.closing, false))
-                carryOut([&] { playback.close(); });
-            else if (closeDue && Playback::Clock::now() >= *closeDue)
-                carryOut([&] { playback.closeIfDrained(); });
+                carryOut([&] { playback->close(); });
+            else if (closeDue && DevicePlayback::Clock::now() >= *closeDue)
+                carryOut([&] { playback->closeIfDrained(); });
             else if (closeDue)
                 shared.wakeUp.wait_until(lock, *closeDue);
             else

@@ -1,6 +1,7 @@
 // The sound output: plays the game's recordings on a worker thread of its own and returns at
-// once, so that neither loading SDL nor opening the device (a few milliseconds on a sound
-// server, half a minute on one that has stopped answering) ever keeps the window waiting.
+// once, so that neither getting the device side ready nor opening its device (a few
+// milliseconds on a sound server, half a minute on one that has stopped answering) ever keeps
+// the window waiting.
 // The worker plays the latest sound handed over, replacing whatever still plays, and closes
 // the device shortly after the last one has drained; while silent it sleeps, costing nothing.
 #pragma once
@@ -27,11 +28,11 @@ public:
     SoundOutput(const SoundOutput&) = delete;
     SoundOutput& operator=(const SoundOutput&) = delete;
 
-    // Has the worker load SDL and start its audio now, while nothing plays, so that the first
+    // Has the worker get the device side ready now, while nothing plays, so that the first
     // sound needs only its device; returns at once.
     void prepare();
     // Starts recording `recording` (an index into the recordings) as soon as the worker can.
-    // A recording that cannot be played, no SDL library or no audio device means silence.
+    // A recording that cannot be played, or no device to play it, means silence.
     // A sound still waiting for the worker when the next comes is never heard.
     void play(std::size_t recording);
     // Stops the sound and has the worker close the device; returns at once.
@@ -48,7 +49,7 @@ private:
     void wakeWorker();
     static void run(Shared& shared);
 
-    // The requests and what the worker reports, co-owned by the worker; everything SDL is the
+    // The requests and what the worker reports, co-owned by the worker; the device side is the
     // worker's alone.
     const std::shared_ptr<Shared> shared;
     // Started by prepare() or the first sound, so a program that never asks has no thread for it;

@@ -1,6 +1,6 @@
 // WINMM behind the sound output: sndPlaySoundA from memory, asynchronous, with no default sound
 // in place of one that cannot be played.
-#include "audio/Playback.h"
+#include "audio/WinmmPlayback.h"
 
 #include <windows.h>
 
@@ -21,13 +21,17 @@ bool holdsWhatItsHeaderClaims(std::span<const std::uint8_t> image)
 }
 } // namespace
 
-void Playback::play(std::span<const std::uint8_t> waveImage)
+std::unique_ptr<DevicePlayback> makeDevicePlayback() { return std::make_unique<WinmmPlayback>(); }
+
+WinmmPlayback::~WinmmPlayback() { close(); }
+
+void WinmmPlayback::play(std::span<const std::uint8_t> waveImage)
 {
     if (!holdsWhatItsHeaderClaims(waveImage) || !readWaveImage(waveImage))
         return;
     sndPlaySoundA(reinterpret_cast<LPCSTR>(waveImage.data()), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
 }
 
-void Playback::close() { sndPlaySoundA(nullptr, 0); }
+void WinmmPlayback::close() { sndPlaySoundA(nullptr, 0); }
 
 } // namespace gelumpa

@@ -1,7 +1,7 @@
 // SDL2 behind the sound output. A sound is heard as soon as SDL allows: the output takes the
 // sound server's own rate and channels, so the server converts nothing; the samples are converted
 // before the device opens and queued before it starts, so that SDL's first period is the sound's.
-#include "audio/Playback.h"
+#include "audio/SdlPlayback.h"
 
 #include <cstring>
 
@@ -24,9 +24,11 @@ constexpr Uint16 deviceBufferFrames = 1024;
 SDL_AudioFormat sampleFormat(int bitsPerSample) { return bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB; }
 } // namespace
 
-Playback::Playback() = default;
+std::unique_ptr<DevicePlayback> makeDevicePlayback() { return std::make_unique<SdlPlayback>(); }
 
-Playback::~Playback()
+SdlPlayback::SdlPlayback() = default;
+
+SdlPlayback::~SdlPlayback()
 {
     close();
     if (stage == Stage::Started)
@@ -37,9 +39,9 @@ Playback::~Playback()
         sdl->TLSCleanup();
 }
 
-void Playback::prepare() { start(); }
+void SdlPlayback::prepare() { start(); }
 
-bool Playback::start()
+bool SdlPlayback::start()
 {
     if (stage != Stage::NotLoaded)
         return stage == Stage::Started;
@@ -71,7 +73,7 @@ bool Playback::start()
     return true;
 }
 
-void Playback::play(std::span<const std::uint8_t> waveImage)
+void SdlPlayback::play(std::span<const std::uint8_t> waveImage)
 {
     // Once SDL's audio has failed to start, no recording is converted in vain at every click.
     if (!start())
@@ -91,7 +93,7 @@ void Playback::play(std::span<const std::uint8_t> waveImage)
 
 // The one copy between the recording and SDL: conversion works in place, in a buffer large
 // enough for the converted samples. The buffer is kept for the next sound.
-bool Playback::convert(const WaveImage& wave)
+bool SdlPlayback::convert(const WaveImage& wave)
 {
     SDL_AudioCVT cvt{};
     if (sdl->BuildAudioCVT(&cvt, sampleFormat(wave.bitsPerSample), static_cast<Uint8>(wave.channels), wave.rate,
@@ -111,7 +113,7 @@ bool Playback::convert(const WaveImage& wave)
 
 // The device opens paused, its thread already at work: the sound is queued before it starts, so
 // that at most the one period SDL may already have filled with silence comes before it.
-bool Playback::openDevice()
+bool SdlPlayback::openDevice()
 {
     if (device != 0)
         return true;
@@ -120,7 +122,7 @@ bool Playback::openDevice()
 }
 
 // The device is looked at again when what is queued now has played, and a margin later.
-void Playback::closeAfterQueue()
+void SdlPlayback::closeAfterQueue()
 {
     const auto bytesPerSecond =
         static_cast<Uint64>(output.freq) * output.channels * (SDL_AUDIO_BITSIZE(output.format) / 8);
@@ -131,12 +133,12 @@ void Playback::closeAfterQueue()
 
 // A device that has gone (unplugged, its server stopped, a failed write) stops with its
 // queue wherever it was, so it is closed at once instead of being waited for.
-bool Playback::deviceLost() const
+bool SdlPlayback::deviceLost() const
 {
     return device != 0 && sdl->GetAudioDeviceStatus(device) == SDL_AUDIO_STOPPED;
 }
 
-void Playback::closeIfDrained()
+void SdlPlayback::closeIfDrained()
 {
     if (device == 0)
         return;
@@ -147,7 +149,7 @@ void Playback::closeIfDrained()
     close();
 }
 
-void Playback::close()
+void SdlPlayback::close()
 {
     closeAt.reset();
     if (device != 0) {
