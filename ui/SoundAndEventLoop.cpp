@@ -1,16 +1,16 @@
-// Sounds from the embedded recordings, read in place, each after the window's picture; the
+// Sounds from the game's recordings, read in place, each after the window's picture; the
 // event loop; the end.
 #include "ui/SoundAndEventLoop.h"
 
 #include <QCoreApplication>
 
-#include "ui/EmbeddedSound.h"
+#include "ui/GameRecordings.h"
 #include "ui/PictureBeforeSound.h"
 
 namespace gelumpa {
 
 SoundAndEventLoop::SoundAndEventLoop(ProcessEnd processEnd)
-    : processEnd(std::move(processEnd)), audio(embeddedRecordings())
+    : processEnd(std::move(processEnd)), audio(gameRecordings())
 {
 }
 

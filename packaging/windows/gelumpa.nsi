@@ -1,6 +1,6 @@
 ; The game's Windows installer: the program and the libraries beside it into Program Files, a
 ; Start-menu entry and an uninstaller; /S installs (and uninstalls) without a question.
-; makensis -DSTAGE=folder -DUNINSTALL_LIST=file.nsh -DOUTFILE=setup.exe -DICON=gelumpa.ico gelumpa.nsi
+; makensis -DVERSION=x.yy -DSTAGE=folder -DUNINSTALL_LIST=file.nsh -DOUTFILE=setup.exe -DICON=gelumpa.ico gelumpa.nsi
 ; UNINSTALL_LIST names each staged file and folder, so the uninstaller removes only what it installed.
 Unicode true
 Target amd64-unicode
@@ -28,7 +28,7 @@ Section
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\gelumpa.exe"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME} 1.0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "1.00"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Orvane"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\gelumpa.exe"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'

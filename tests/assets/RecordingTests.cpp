@@ -3,7 +3,7 @@
 // uncompressed, and free of clicks.
 #include "FileChunks.h"
 #include "audio/WaveImage.h"
-#include "ui/EmbeddedSound.h"
+#include "ui/GameRecordings.h"
 
 #include <QFile>
 
@@ -96,7 +96,7 @@ TEST(Recordings, eachIsAMonoPcmWaveInItsOwnRateSampleSizeAndDataLengthThatTheGam
         EXPECT_EQ(data->size, recording.dataBytes);
         EXPECT_LE(data->bodyOffset + static_cast<qsizetype>(data->size), wave.size());
 
-        const auto inPlace = gelumpa::readWaveImage(gelumpa::embeddedRecording(recording.number));
+        const auto inPlace = gelumpa::readWaveImage(gelumpa::gameRecordings()[static_cast<std::size_t>(recording.number - 1)]);
         ASSERT_TRUE(inPlace);
         EXPECT_EQ(inPlace->rate, static_cast<int>(recording.sampleRate));
         EXPECT_EQ(inPlace->samples.size(), recording.dataBytes);
@@ -133,7 +133,7 @@ TEST(Recordings, onlyRecordingTwoRunsTwoBytesPastTheSizeInItsRiffHeader)
 // A compressed one would be handed out empty: its bytes could not be played where they lie.
 TEST(Recordings, areHandedOutWholeInTheirOrderFromTheirUncompressedEmbeddedBytes)
 {
-    const auto handedOut = gelumpa::embeddedRecordings();
+    const auto handedOut = gelumpa::gameRecordings();
     ASSERT_EQ(handedOut.size(), recordings.size());
     for (const Recording& recording : recordings) {
         const auto image = handedOut[static_cast<std::size_t>(recording.number - 1)];
