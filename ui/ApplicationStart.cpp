@@ -29,6 +29,8 @@ struct StartMessages {
     std::mutex mutex;
     QtMessageHandler previous = nullptr;
     std::vector<HeldMessage> held;
+    // The line the player reads when no display answers, made before the start.
+    QByteArray noWindow;
 };
 
 StartMessages& startMessages()
@@ -44,17 +46,20 @@ void passOn(const QtMessageHandler handler, const std::vector<HeldMessage>& mess
                 message.text);
 }
 
-// Names what was tried, in the words of the variables a user sets.
-QByteArray displaysTried()
+// The one line of a start without a window: what was tried, in the words of the variables a
+// user sets.
+QByteArray noWindowLine(const PlayerLanguage& language)
 {
-    QByteArray tried;
+    QString tried;
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const QByteArray value = qgetenv(name);
+        const QString value = qEnvironmentVariable(name);
         if (!value.isEmpty())
-            tried += (tried.isEmpty() ? "" : ", ") + QByteArray(name) + '=' + value;
+            tried += QStringLiteral("%1%2=%3").arg(tried.isEmpty() ? QString() : QStringLiteral(", "), QLatin1String(name), value);
     }
-    return tried.isEmpty() ? QByteArrayLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set")
-                           : "no display answers (" + tried + ')';
+    const QString why = tried.isEmpty()
+        ? language.translate("Terminal", "cannot open a window: neither DISPLAY nor WAYLAND_DISPLAY is set")
+        : language.translate("Terminal", "cannot open a window: no display answers (%1)").arg(tried);
+    return "gelumpa: " + why.toUtf8() + '\n';
 }
 
 void holdDuringStart(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -66,7 +71,7 @@ void holdDuringStart(QtMsgType type, const QMessageLogContext& context, const QS
         return;
     }
     if (text.contains(QLatin1String("platform plugin"))) {
-        std::fprintf(stderr, "gelumpa: cannot open a window: %s\n", displaysTried().constData());
+        std::fwrite(start.noWindow.constData(), 1, static_cast<std::size_t>(start.noWindow.size()), stderr);
         // The application being built on the stack must not be taken apart from inside its own
         // constructor, and nothing is half done yet that an orderly exit would have to finish.
         std::_Exit(1);
@@ -77,9 +82,10 @@ void holdDuringStart(QtMsgType type, const QMessageLogContext& context, const QS
 
 } // namespace
 
-std::unique_ptr<QApplication> startApplication(int& argc, char* argv[])
+std::unique_ptr<QApplication> startApplication(int& argc, char* argv[], const PlayerLanguage& language)
 {
     StartMessages& start = startMessages();
+    start.noWindow = noWindowLine(language);
     start.previous = qInstallMessageHandler(holdDuringStart);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(start.previous);

@@ -6,10 +6,13 @@
 
 #include <memory>
 
+#include "ui/PlayerLanguage.h"
+
 namespace gelumpa {
 
-// The application, or the end of the program with status 1 when Qt finds no display to
-// open (no DISPLAY or WAYLAND_DISPLAY that answers, and no platform chosen that needs none).
-std::unique_ptr<QApplication> startApplication(int& argc, char* argv[]);
+// The application, or the end of the program with status 1, told in the player's language, when
+// Qt finds no display to open (no DISPLAY or WAYLAND_DISPLAY that answers, and no platform
+// chosen that needs none).
+std::unique_ptr<QApplication> startApplication(int& argc, char* argv[], const PlayerLanguage& language);
 
 } // namespace gelumpa

@@ -2,6 +2,7 @@
 // widget each time it is asked, so nothing is kept in step with the game.
 #include "ui/BoardAccessible.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "ui/BoardView.h"
@@ -10,16 +11,16 @@
 namespace gelumpa {
 
 namespace {
-// What the player sees in a cell, by kind 1..5.
+// What the player sees in a cell, by kind 1..5, in the player's language.
 QString pictureName(int kind)
 {
     switch (kind) {
-    case 1: return QStringLiteral("light-brown ball");
-    case 2: return QStringLiteral("green ball");
-    case 3: return QStringLiteral("red ball");
-    case 4: return QStringLiteral("pale turquoise ball");
-    case 5: return QStringLiteral("magenta ball");
-    default: return QStringLiteral("empty");
+    case 1: return QCoreApplication::translate("ScreenReader", "light-brown ball");
+    case 2: return QCoreApplication::translate("ScreenReader", "green ball");
+    case 3: return QCoreApplication::translate("ScreenReader", "red ball");
+    case 4: return QCoreApplication::translate("ScreenReader", "pale turquoise ball");
+    case 5: return QCoreApplication::translate("ScreenReader", "magenta ball");
+    default: return QCoreApplication::translate("ScreenReader", "empty");
     }
 }
 
@@ -42,7 +43,7 @@ public:
             return pictureName(view->cellKind(cell));
         // A reader speaks a cell it moves to without its place in the table.
         if (type == QAccessible::Description)
-            return QStringLiteral("row %1, column %2").arg(rowOf(cell)).arg(columnOf(cell));
+            return QCoreApplication::translate("ScreenReader", "row %1, column %2").arg(rowOf(cell)).arg(columnOf(cell));
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}

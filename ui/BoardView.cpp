@@ -59,7 +59,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     setFixedSize(rowLength * cellSize, rowLength * cellSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Board"));
+    setAccessibleName(QCoreApplication::translate("ScreenReader", "Board"));
 }
 
 void BoardView::showPiece(int cell, const PiecePicture& picture, int kind, PieceLook look)

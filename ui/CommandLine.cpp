@@ -6,13 +6,19 @@
 #include <cstdio>
 #include <string_view>
 
+#include <QByteArray>
+#include <QString>
+
 namespace gelumpa {
 
 namespace {
 
 constexpr int usageError = 2;
 
-constexpr std::string_view usage =
+// The translators' context of what the game writes at a terminal.
+constexpr const char* terminal = "Terminal";
+
+constexpr const char* usage = QT_TRANSLATE_NOOP("Terminal",
     "Usage: gelumpa [OPTION]...\n"
     "Gelumpa Dravenik, a puzzle game: clear a board of coloured balls group by group.\n"
     "\n"
@@ -22,7 +28,7 @@ constexpr std::string_view usage =
     "      --version  show the version and leave\n"
     "\n"
     "Qt's own options, such as -platform NAME, -display DISPLAY or -style STYLE,\n"
-    "are handed on to Qt. See the manual page gelumpa(6).\n";
+    "are handed on to Qt. See the manual page gelumpa(6).\n");
 
 // The options QGuiApplication, QApplication and the X11 platform read themselves, written as Qt
 // accepts them with one dash or two. A session manager restarts the game with -session.
@@ -55,16 +61,24 @@ bool startsWithOneOf(std::string_view name)
                        [name](std::string_view joined) { return name.substr(0, joined.size()) == joined; });
 }
 
-int refuse(const char* what, std::string_view argument)
+void write(std::FILE* stream, const QString& text)
 {
-    std::fprintf(stderr, "gelumpa: %s '%.*s'\n%.*s", what, static_cast<int>(argument.size()), argument.data(),
-                 static_cast<int>(usage.size()), usage.data());
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+// One line naming the argument, then the usage.
+int refuse(const PlayerLanguage& language, const char* what, std::string_view argument)
+{
+    const QString named = QString::fromUtf8(argument.data(), static_cast<qsizetype>(argument.size()));
+    write(stderr, QStringLiteral("gelumpa: ") + language.translate(terminal, what).arg(named) + QLatin1Char('\n')
+                      + language.translate(terminal, usage));
     return usageError;
 }
 
 } // namespace
 
-CommandLineAnswer answerCommandLine(int argc, const char* const argv[])
+CommandLineAnswer answerCommandLine(int argc, const char* const argv[], const PlayerLanguage& language)
 {
     bool help = false;
     bool version = false;
@@ -84,17 +98,17 @@ CommandLineAnswer answerCommandLine(int argc, const char* const argv[])
             continue;
         }
         if (argument.size() < 2 || argument.front() != '-')
-            return {refuse("unexpected argument", argument)};
+            return {refuse(language, QT_TRANSLATE_NOOP("Terminal", "unexpected argument '%1'"), argument)};
         const std::string_view name = argument.substr(argument.substr(0, 2) == "--" ? 2 : 1);
         if (contains(qtFlags, name) || startsWithOneOf(name))
             continue;
         if (!contains(qtOptionsWithValue, name))
-            return {refuse("unknown option", argument)};
+            return {refuse(language, QT_TRANSLATE_NOOP("Terminal", "unknown option '%1'"), argument)};
         if (++i == argc)
-            return {refuse("missing value after", argument)};
+            return {refuse(language, QT_TRANSLATE_NOOP("Terminal", "missing value after '%1'"), argument)};
     }
     if (help) {
-        std::fwrite(usage.data(), 1, usage.size(), stdout);
+        write(stdout, language.translate(terminal, usage));
         return {0};
     }
     if (version) {

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "ui/PlayerLanguage.h"
+
 namespace gelumpa {
 
 // What the command line asks for: an exit status when it is answered at the terminal (--help,
@@ -14,8 +16,8 @@ struct CommandLineAnswer {
     bool symbols = false;
 };
 
-// Prints the answer to --help, --version or an unknown option and gives the status to end with;
-// --symbols, once or more, asks for the shapes.
-CommandLineAnswer answerCommandLine(int argc, const char* const argv[]);
+// Prints the answer to --help, --version or an unknown option, in the player's language, and
+// gives the status to end with; --symbols, once or more, asks for the shapes.
+CommandLineAnswer answerCommandLine(int argc, const char* const argv[], const PlayerLanguage& language);
 
 } // namespace gelumpa

@@ -2,6 +2,7 @@
 #include "ui/GameWindows.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 
@@ -22,8 +23,14 @@ QString text(std::string_view utf8)
 // A counter's news as a reader hears it: what it counts, then its value ("Score 12").
 QString spoken(StatusLabel label, const QString& value)
 {
-    constexpr std::array<const char*, countOf<StatusLabel>> meanings{"Selected", "Score", "Level"};
-    return QLatin1String(meanings[indexOf(label)]) + QLatin1Char(' ') + value.trimmed();
+    constexpr std::array<const char*, countOf<StatusLabel>> meanings{
+        //: %1 is the number of balls in the group the player has marked.
+        QT_TRANSLATE_NOOP("ScreenReader", "Selected %1"),
+        QT_TRANSLATE_NOOP("ScreenReader", "Score %1"),
+        //: %1 is the level's name, which stays as the game shows it: "Piece of Tokay" or "Nightmare".
+        QT_TRANSLATE_NOOP("ScreenReader", "Level %1"),
+    };
+    return QCoreApplication::translate("ScreenReader", meanings[indexOf(label)]).arg(value.trimmed());
 }
 
 QMessageBox::StandardButton ask(QWidget& owner, std::string_view prompt, std::string_view title,
@@ -113,7 +120,8 @@ void GameWindows::showWindow(Window window)
         shown->raise();
     }
     if (window == Window::EndOfGame && news.listening())
-        news.tell(QStringLiteral("Game over, ") + spoken(StatusLabel::Score, score));
+        //: %1 is the final score as the score's own news says it, such as "Score 84".
+        news.tell(QCoreApplication::translate("ScreenReader", "Game over, %1").arg(spoken(StatusLabel::Score, score)));
 }
 
 // The window may be closing itself from its own click handler, so it is hidden at

@@ -1,19 +1,23 @@
-// Starts the game: the command line's answer and the pieces it asks for, the application's names,
-// the program icon and the main window.
+// Starts the game: the player's language, the command line's answer and the pieces it asks for,
+// the application's names, the program icon and the main window.
 #include <QApplication>
 #include <QIcon>
 
 #include "ui/ApplicationStart.h"
 #include "ui/CommandLine.h"
 #include "ui/MainWindow.h"
+#include "ui/PlayerLanguage.h"
 
 int main(int argc, char* argv[])
 {
-    const gelumpa::CommandLineAnswer commandLine = gelumpa::answerCommandLine(argc, argv);
+    // Before the application, which it outlives: the command line answers in it too.
+    gelumpa::PlayerLanguage language;
+    const gelumpa::CommandLineAnswer commandLine = gelumpa::answerCommandLine(argc, argv, language);
     if (commandLine.exitStatus)
         return *commandLine.exitStatus;
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    const std::unique_ptr<QApplication> app = gelumpa::startApplication(argc, argv);
+    const std::unique_ptr<QApplication> app = gelumpa::startApplication(argc, argv, language);
+    language.useInApplication();
     QCoreApplication::setApplicationName(QStringLiteral("gelumpa"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GELUMPA_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));

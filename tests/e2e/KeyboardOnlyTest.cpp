@@ -1,9 +1,10 @@
 // A whole game played with the keyboard alone, as a player without a mouse plays it (no
 // mouse event from the first key to the end of the program, judged from screenshots), and a
-// game as a blind player hears it from Orca.
+// game as a blind player hears it from Orca, in English and in Indonesian.
 #include "tests/support/ExpectedPlay.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/PiecePicture.h"
+#include "tests/support/ReaderWords.h"
 #include "tests/support/Waiting.h"
 
 #include <QDir>
@@ -129,12 +130,26 @@ TEST_F(KeyboardOnly, aWholeGameASecondDealAndTheExitAreDoneWithKeysAlone)
     EXPECT_EQ(game().exitCode(), 0);
 }
 
-// Protects what a blind player hears: the cell the cursor moves to with its row and column,
-// the size of a marked group, the score after a removal and the end with the final score.
-// The game runs in a screen reader's session, as a blind player's desktop has it: a session
-// bus, the accessibility bus, a speech server that speaks into nothing, and Orca, whose debug
-// log holds every line it speaks.
-class ScreenReader : public GameFixture {
+// A blind player's session in one language: its locale, Orca's own words when it is on (a
+// pattern), and the words the game gives Orca.
+struct ReaderSession {
+    const char* name;
+    const char* locale;
+    const char* readerOn;
+    const ReaderWords* words;
+};
+
+constexpr ReaderSession readerSessions[] = {
+    {"English", "en_US.UTF-8", "Screen reader on\\.", &englishWords},
+    {"Indonesian", "id_ID.UTF-8", "Pembaca layar nyala\\.", &indonesianWords},
+};
+
+// Protects what a blind player hears, in the player's language: the cell the cursor moves to
+// with its row and column, the size of a marked group, the score after a removal and the end
+// with the final score. The game runs in a screen reader's session, as a blind player's desktop
+// has it: a session bus, the accessibility bus, a speech server that speaks into nothing, and
+// Orca, whose debug log holds every line it speaks.
+class ScreenReader : public GameFixture, public ::testing::WithParamInterface<ReaderSession> {
 protected:
     ScreenReader()
     {
@@ -190,15 +205,17 @@ protected:
             << "another Orca of this user runs, and Orca does not start beside it";
         startReader();
         const bool on = waitUntil(readerStartWait, [&] {
-            return hear(QStringLiteral("Screen reader on\\."), {}) || reader.state() == QProcess::NotRunning;
+            return hear(QLatin1String(GetParam().readerOn), {}) || reader.state() == QProcess::NotRunning;
         });
         ASSERT_TRUE(on && reader.state() != QProcess::NotRunning)
             << "Orca did not say that it is on; the end of its log:\n" << orcaLog().right(800).toStdString();
     }
 
-    // What a program of the session needs besides its base.
+    // What a program of the session needs besides its base; the whole session speaks the
+    // player's language.
     QProcessEnvironment inSession(QProcessEnvironment base) const
     {
+        base.insert(localeVariables(QLatin1String(GetParam().locale)));
         base.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
         base.insert(QStringLiteral("HOME"), home.path());
         base.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
@@ -305,11 +322,21 @@ protected:
     int heard = 0;
 };
 
-TEST_F(ScreenReader, orcaSpeaksTheCellWithItsPlaceTheGroupTheScoreAndTheEnd)
+// What Orca says for a phrase of the game's words, as a pattern.
+QString said(const QString& phrase)
 {
+    return QRegularExpression::escape(phrase) + QStringLiteral("\\.");
+}
+
+TEST_P(ScreenReader, orcaSpeaksTheCellWithItsPlaceTheGroupTheScoreAndTheEnd)
+{
+    const ReaderWords& words = *GetParam().words;
+    const auto news = [](const char* phrase, const QString& value) {
+        return QStringLiteral("notification ") + said(QString::fromUtf8(phrase).arg(value));
+    };
     ASSERT_NO_FATAL_FAILURE(startReaderAndHearIt());
     desktop().activate(game().mainWindow());
-    ASSERT_TRUE(hear(QStringLiteral("Board\\."))) << "Orca did not hear the board: " << heardSoFar();
+    ASSERT_TRUE(hear(said(QString::fromUtf8(words.board)))) << "Orca did not hear the board: " << heardSoFar();
     keys(menuKeys(MenuCommand::NewGame));
     const BoardSeen seen = game().waitForDealtBoard(shortWait, designBoard());
     ASSERT_TRUE(seen.matched) << "the menu keys dealt no game: " << heardSoFar();
@@ -318,21 +345,24 @@ TEST_F(ScreenReader, orcaSpeaksTheCellWithItsPlaceTheGroupTheScoreAndTheEnd)
     // The keys' reading of the board is proven by the keyboard-only game; clicks are quicker
     // here: with Orca on, a key now and then waits for Qt's call to the registry to time out.
     keys({QStringLiteral("Right")});
-    const QStringList ballNames{"light-brown", "green", "red", "pale turquoise", "magenta"};
-    EXPECT_TRUE(hear(ballNames[board.kind[2] - 1] + QStringLiteral(" ball\\."))) << "no ball named: " << heardSoFar();
-    EXPECT_TRUE(hear(QStringLiteral("row 1, column 2\\."))) << "no place after Right: " << heardSoFar();
+    EXPECT_TRUE(hear(said(QString::fromUtf8(words.pictures[static_cast<std::size_t>(board.kind[2])]))))
+        << "no ball named: " << heardSoFar();
+    EXPECT_TRUE(hear(said(QString::fromUtf8(words.place).arg(1).arg(2)))) << "no place after Right: " << heardSoFar();
     std::vector<int> group;
     ASSERT_NO_FATAL_FAILURE(markLargestGroup(board, group));
-    EXPECT_TRUE(hear(QStringLiteral("notification Selected %1\\.").arg(group.size()))) << "no group size: " << heardSoFar();
+    EXPECT_TRUE(hear(news(words.selected, QString::number(group.size())))) << "no group size: " << heardSoFar();
     ASSERT_NO_FATAL_FAILURE(removeMarkedGroup(board, group));
-    EXPECT_TRUE(hear(QStringLiteral("notification Score %1\\.").arg(group.size()))) << "no score: " << heardSoFar();
+    EXPECT_TRUE(hear(news(words.score, QString::number(group.size())))) << "no score: " << heardSoFar();
     // With the sound off no event runs between the last removal's score and the end: both are heard.
     keys(menuKeys(MenuCommand::SoundOff));
     ASSERT_NO_FATAL_FAILURE(playToTheEnd(board));
-    const auto score = std::count(board.kind.begin() + 1, board.kind.end(), emptyCell);
-    EXPECT_TRUE(hear(QStringLiteral("notification Score %1\\.").arg(score))) << "no last score: " << heardSoFar();
-    EXPECT_TRUE(hear(QStringLiteral("notification Game over, Score %1\\.").arg(score))) << "no end heard: " << heardSoFar();
+    const QString score = QString::number(std::count(board.kind.begin() + 1, board.kind.end(), emptyCell));
+    EXPECT_TRUE(hear(news(words.score, score))) << "no last score: " << heardSoFar();
+    EXPECT_TRUE(hear(news(words.gameOver, QString::fromUtf8(words.score).arg(score)))) << "no end heard: " << heardSoFar();
 }
+
+INSTANTIATE_TEST_SUITE_P(InEachLanguage, ScreenReader, ::testing::ValuesIn(readerSessions),
+                         [](const ::testing::TestParamInfo<ReaderSession>& session) { return std::string(session.param.name); });
 
 } // namespace
 } // namespace e2e

@@ -1,5 +1,5 @@
 // The game at a terminal: asked for its usage or its version, handed what it does not know or
-// Qt's own options, and started where there is no display at all.
+// Qt's own options, and started where there is no display at all; in English and Indonesian.
 #include "tests/support/GameUnderTest.h"
 #include "HostileSupport.h"
 #include "tests/support/VirtualDesktop.h"
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace e2e {
 namespace {
@@ -72,49 +73,85 @@ QString displayWithoutServer()
     return QStringLiteral(":%1").arg(number);
 }
 
+// The locales a player's terminal may be in, with the first line of the usage in its language:
+// English for C and en_US, and the same bytes in both.
+struct TerminalLanguage {
+    const char* locale;
+    const char* usage;
+};
+constexpr TerminalLanguage english{"C", "Usage: gelumpa [OPTION]..."};
+constexpr TerminalLanguage terminalLanguages[] = {
+    english,
+    {"en_US.UTF-8", "Usage: gelumpa [OPTION]..."},
+    {"id_ID.UTF-8", "Penggunaan: gelumpa [OPSI]..."},
+};
+
+bool inEnglish(const TerminalLanguage& language)
+{
+    return std::string_view(language.usage) == english.usage;
+}
+
 class AtATerminal : public ::testing::Test {
 protected:
-    QProcessEnvironment noDisplay() const { return environmentWithoutDisplay(runtime.path()); }
+    QProcessEnvironment noDisplay(const char* locale = english.locale) const
+    {
+        QProcessEnvironment env = environmentWithoutDisplay(runtime.path());
+        env.insert(localeVariables(QLatin1String(locale)));
+        return env;
+    }
 
     QTemporaryDir runtime;
 };
 
-// Protects the answers that need no window: on standard output, with status 0, without a display.
+// Protects the answers that need no window: on standard output, with status 0, without a display;
+// the usage in the player's language, English unchanged under C and en_US.
 TEST_F(AtATerminal, helpAndVersionAnswerOnStandardOutputWithoutADisplay)
 {
-    for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
-        const EndedRun help = runToItsEnd({option}, noDisplay());
-        ASSERT_TRUE(help.ended) << option.toStdString() << " did not end by itself";
-        EXPECT_TRUE(help.normalExit && help.exitCode == 0) << option.toStdString() << ": status " << help.exitCode
-                                                           << '\n' << text(help.errors);
-        EXPECT_TRUE(help.output.startsWith("Usage: gelumpa") && help.output.contains("--version")
-                    && help.output.contains("--symbols"))
-            << option.toStdString() << " printed:\n" << text(help.output);
-        EXPECT_TRUE(help.errors.isEmpty()) << text(help.errors);
+    const QByteArray englishUsage = runToItsEnd({QStringLiteral("--help")}, noDisplay()).output;
+    for (const TerminalLanguage& language : terminalLanguages) {
+        SCOPED_TRACE(language.locale);
+        for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            const EndedRun help = runToItsEnd({option}, noDisplay(language.locale));
+            ASSERT_TRUE(help.ended) << option.toStdString() << " did not end by itself";
+            EXPECT_TRUE(help.normalExit && help.exitCode == 0) << option.toStdString() << ": status " << help.exitCode
+                                                               << '\n' << text(help.errors);
+            EXPECT_TRUE(help.output.startsWith(QByteArray(language.usage) + '\n') && help.output.contains("--version")
+                        && help.output.contains("--symbols"))
+                << option.toStdString() << " printed:\n" << text(help.output);
+            if (inEnglish(language)) {
+                EXPECT_EQ(text(help.output), text(englishUsage));
+            }
+            EXPECT_TRUE(help.errors.isEmpty()) << text(help.errors);
+        }
+        const EndedRun version = runToItsEnd({QStringLiteral("--version")}, noDisplay(language.locale));
+        ASSERT_TRUE(version.ended) << "--version did not end by itself";
+        EXPECT_TRUE(version.normalExit && version.exitCode == 0) << "status " << version.exitCode << '\n'
+                                                                 << text(version.errors);
+        EXPECT_EQ(text(version.output), "Gelumpa Dravenik " GELUMPA_VERSION "\n");
+        EXPECT_TRUE(version.errors.isEmpty()) << text(version.errors);
     }
-    const EndedRun version = runToItsEnd({QStringLiteral("--version")}, noDisplay());
-    ASSERT_TRUE(version.ended) << "--version did not end by itself";
-    EXPECT_TRUE(version.normalExit && version.exitCode == 0) << "status " << version.exitCode << '\n'
-                                                             << text(version.errors);
-    EXPECT_EQ(text(version.output), "Gelumpa Dravenik " GELUMPA_VERSION "\n");
-    EXPECT_TRUE(version.errors.isEmpty()) << text(version.errors);
 }
 
-// Protects against a mistyped option starting the game: one line naming it, the usage, status 2.
+// Protects against a mistyped option starting the game: one line naming it, the usage, status 2;
+// both in the player's language.
 TEST_F(AtATerminal, anOptionOrArgumentTheGameDoesNotKnowIsRefusedWithTheUsageAndStatusTwo)
 {
     for (const QStringList& arguments : {QStringList{QStringLiteral("--nightmare")}, QStringList{QStringLiteral("board.txt")},
                                          QStringList{QStringLiteral("-platform")},
                                          QStringList{QStringLiteral("--symbols"), QStringLiteral("--symbols=x")}}) {
-        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
-        const EndedRun run = runToItsEnd(arguments, noDisplay());
-        ASSERT_TRUE(run.ended) << "the game did not end by itself";
-        EXPECT_TRUE(run.normalExit && run.exitCode == 2) << "status " << run.exitCode << '\n' << text(run.errors);
-        const QList<QByteArray> lines = run.errors.split('\n');
-        ASSERT_GE(lines.size(), 2) << text(run.errors);
-        EXPECT_TRUE(lines[0].startsWith("gelumpa: ") && lines[0].contains(arguments.last().toUtf8())) << text(run.errors);
-        EXPECT_TRUE(lines[1].startsWith("Usage: gelumpa")) << text(run.errors);
-        EXPECT_TRUE(run.output.isEmpty()) << text(run.output);
+        const QByteArray englishRefusal = runToItsEnd(arguments, noDisplay()).errors.split('\n').front();
+        for (const TerminalLanguage& language : terminalLanguages) {
+            SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString() + " in " + language.locale);
+            const EndedRun run = runToItsEnd(arguments, noDisplay(language.locale));
+            ASSERT_TRUE(run.ended) << "the game did not end by itself";
+            EXPECT_TRUE(run.normalExit && run.exitCode == 2) << "status " << run.exitCode << '\n' << text(run.errors);
+            const QList<QByteArray> lines = run.errors.split('\n');
+            ASSERT_GE(lines.size(), 2) << text(run.errors);
+            EXPECT_TRUE(lines[0].startsWith("gelumpa: ") && lines[0].contains(arguments.last().toUtf8())) << text(run.errors);
+            EXPECT_EQ(lines[0] == englishRefusal, inEnglish(language)) << text(run.errors);
+            EXPECT_EQ(text(lines[1]), language.usage) << text(run.errors);
+            EXPECT_TRUE(run.output.isEmpty()) << text(run.output);
+        }
     }
 }
 
@@ -130,19 +167,25 @@ TEST_F(AtATerminal, withoutAnyDisplayTheGameSaysSoInOneLineAndEndsWithStatusOne)
     QProcessEnvironment waylandGone = noDisplay();
     waylandGone.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-gone"));
     waylandGone.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
-    const std::pair<const char*, QProcessEnvironment> cases[] = {
-        {"nothing set", nothingSet},
-        {"DISPLAY naming no server", xServerGone},
-        {"X11 chosen and no DISPLAY", x11Chosen},
-        {"WAYLAND_DISPLAY naming no socket", waylandGone},
+    const QProcessEnvironment inIndonesian = noDisplay("id_ID.UTF-8");
+    const struct {
+        const char* name;
+        QProcessEnvironment environment;
+        const char* says;
+    } cases[] = {
+        {"nothing set", nothingSet, "gelumpa: cannot open a window: "},
+        {"DISPLAY naming no server", xServerGone, "gelumpa: cannot open a window: "},
+        {"X11 chosen and no DISPLAY", x11Chosen, "gelumpa: cannot open a window: "},
+        {"WAYLAND_DISPLAY naming no socket", waylandGone, "gelumpa: cannot open a window: "},
+        {"nothing set, in Indonesian", inIndonesian, "gelumpa: tidak dapat membuka jendela: "},
     };
-    for (const auto& [name, environment] : cases) {
+    for (const auto& [name, environment, says] : cases) {
         SCOPED_TRACE(name);
         const EndedRun run = runToItsEnd({}, environment);
         ASSERT_TRUE(run.ended) << "the game did not end by itself";
         EXPECT_TRUE(run.normalExit) << "the game crashed (signal " << run.exitCode << ")\n" << text(run.errors);
         EXPECT_EQ(run.exitCode, 1) << text(run.errors);
-        EXPECT_TRUE(run.errors.startsWith("gelumpa: ") && run.errors.count('\n') == 1 && run.errors.endsWith('\n'))
+        EXPECT_TRUE(run.errors.startsWith(says) && run.errors.count('\n') == 1 && run.errors.endsWith('\n'))
             << "not one line:\n" << text(run.errors);
         EXPECT_TRUE(run.output.isEmpty()) << text(run.output);
     }

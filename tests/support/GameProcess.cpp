@@ -35,6 +35,15 @@ void sendSanitizerReportsTo(QProcessEnvironment& env, const QString& logPath)
 
 } // namespace
 
+QProcessEnvironment localeVariables(const QString& locale)
+{
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("LANG"), locale);
+    for (const QString& overriding : {QStringLiteral("LC_ALL"), QStringLiteral("LC_MESSAGES"), QStringLiteral("LANGUAGE")})
+        env.insert(overriding, QString());
+    return env;
+}
+
 GameProcess::GameProcess(const QProcessEnvironment& environment, const QProcessEnvironment& extra,
                          const QString& program, const QStringList& arguments)
 {

@@ -15,6 +15,10 @@
 
 namespace e2e {
 
+// What puts a program in this locale ("id_ID.UTF-8"), to be added to its environment: LANG, and
+// the variables that would override it empty, which counts as unset.
+QProcessEnvironment localeVariables(const QString& locale);
+
 class GameProcess {
 public:
     // Starts the program (by default the game binary) with the arguments, in `environment` plus

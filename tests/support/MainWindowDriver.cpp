@@ -88,7 +88,9 @@ std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton answer)
         seen->title = box->windowTitle();
         seen->text = box->text();
         seen->icon = box->icon();
-        seen->buttons = box->standardButtons();
+        for (const auto standard : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No})
+            if (const QAbstractButton* button = box->button(standard))
+                seen->buttons << button->text();
         if (QAbstractButton* button = box->button(answer))
             button->click();
         else

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "tests/support/BoardPicture.h"
@@ -54,7 +55,8 @@ struct SeenBox {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
+    // The captions of its buttons, in the order OK, Cancel, Yes, No.
+    QStringList buttons;
 };
 std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton answer);
 

@@ -1,21 +1,25 @@
 // Protects the board for a player without a mouse or without sight: the cursor's keys and
 // their one road into the game, the cursor's ring at the screen's ratio (plain on white and
 // on blue, never over a ball pixel, never seen by a mouse player), and the table and the
-// counters a screen reader reads.
+// counters a screen reader reads, in the player's language.
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QTest>
 
 #include "UiTestGroups.h"
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/PiecePicture.h"
+#include "tests/support/ReaderWords.h"
 
 namespace gelumpa::test {
 
 namespace {
-// What the player sees in a cell of each kind, 0 to 5, in the words a reader speaks.
-const QStringList pictureNames{"empty", "light-brown ball", "green ball", "red ball", "pale turquoise ball",
-                               "magenta ball"};
+// The words a reader speaks in the language the test runs in; the game's own captions stay.
+const e2e::ReaderWords& readerWords()
+{
+    return QLocale::system().language() == QLocale::Indonesian ? e2e::indonesianWords : e2e::englishWords;
+}
 
 void press(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool repeated = false)
 {
@@ -176,7 +180,7 @@ private slots:
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board());
         QVERIFY(table != nullptr && table->tableInterface() != nullptr);
         QCOMPARE(table->role(), QAccessible::Table);
-        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Board"));
+        QCOMPARE(table->text(QAccessible::Name), QString::fromUtf8(readerWords().board));
         QCOMPARE(QList<int>({table->childCount(), table->tableInterface()->rowCount(), table->tableInterface()->columnCount()}),
                  QList<int>({100, 10, 10}));
 
@@ -190,7 +194,7 @@ private slots:
         for (int i = 1; i <= cellCount; ++i) {
             QAccessibleInterface* shown = table->tableInterface()->cellAt(rowOf(i) - 1, columnOf(i) - 1);
             QCOMPARE(table->indexOfChild(shown), i - 1);
-            QCOMPARE(shown->text(QAccessible::Name), pictureNames[state().kind(i)]);
+            QCOMPARE(shown->text(QAccessible::Name), QString::fromUtf8(readerWords().pictures[state().kind(i)]));
             QCOMPARE(shown->state().selected, state().marked(i));
             QCOMPARE(QPoint(shown->tableCellInterface()->columnIndex(), shown->tableCellInterface()->rowIndex()),
                      QPoint(columnOf(i) - 1, rowOf(i) - 1));
@@ -200,7 +204,7 @@ private slots:
         QCOMPARE(focused, table->child(board().cursorCell() - 1));
         QVERIFY(focused->state().focused);
         QCOMPARE(focused->text(QAccessible::Description),
-                 QStringLiteral("row %1, column %2").arg(rowOf(board().cursorCell())).arg(columnOf(board().cursorCell())));
+                 QString::fromUtf8(readerWords().place).arg(rowOf(board().cursorCell())).arg(columnOf(board().cursorCell())));
 
         const QString score = QString::number(state().score), size = QString::number(state().selectionCount);
         QCOMPARE(readCounter("scoreLabel"), QStringList({"Score :", " " + score}));

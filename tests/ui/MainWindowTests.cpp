@@ -1,5 +1,6 @@
 // Protects the main window as the player meets it: its design state and layout, the
-// menu tree, and what each command does to the cells, the labels and the check marks.
+// menu tree, and what each command does to the cells, the labels and the check marks. The
+// captions, titles, questions and buttons are the game's own in every language.
 #include <memory>
 #include <string>
 #include <utility>
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(seen->text, QStringLiteral("Ehm, Are you sure to restart the game ??"));
         QCOMPARE(seen->title, QStringLiteral("Belon selesai udah mo yang lain.."));
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
-        QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(seen->buttons, (QStringList{"&Yes", "&No"}));
         QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
         QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
         QCOMPARE(boardMismatch(*mainWindow), QString());
@@ -155,7 +156,7 @@ private slots:
         QCOMPARE(seen->text, QStringLiteral("Si Kumbel makan burket bakar, apa benar ente mo keluar ??"));
         QCOMPARE(seen->title, QStringLiteral("I will miss u, honey !!"));
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
-        QCOMPARE(seen->buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(seen->buttons, (QStringList{"OK", "Cancel"}));
         QCOMPARE(exits, 0);
         QCOMPARE(boardMismatch(*mainWindow), QString());
 

@@ -1,5 +1,6 @@
 // Runs the group of ui tests named by the first argument, with the real windows
-// under the offscreen platform and SDL's silent audio driver unless told otherwise.
+// under the offscreen platform and SDL's silent audio driver unless told otherwise, in the
+// language of the test's locale as the game chooses and loads it.
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <QApplication>
 
 #include "UiTestGroups.h"
+#include "ui/PlayerLanguage.h"
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +18,8 @@ int main(int argc, char* argv[])
         qputenv("SDL_AUDIODRIVER", "dummy");
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    gelumpa::PlayerLanguage language;
+    language.useInApplication();
 
     struct Group {
         const char* name;
