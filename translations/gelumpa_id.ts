@@ -103,5 +103,9 @@ diteruskan ke Qt. Lihat halaman manual gelumpa(6).
         <source>missing value after &apos;%1&apos;</source>
         <translation>tidak ada nilai setelah &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>cannot open a window: %1 beside the program is missing or cannot be loaded</source>
+        <translation>tidak dapat membuka jendela: %1 di samping program tidak ada atau tidak dapat dimuat</translation>
+    </message>
 </context>
 </TS>

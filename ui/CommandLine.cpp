@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "ui/TerminalOutput.h"
+
 namespace gelumpa {
 
 namespace {
@@ -61,11 +63,7 @@ bool startsWithOneOf(std::string_view name)
                        [name](std::string_view joined) { return name.substr(0, joined.size()) == joined; });
 }
 
-void write(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
+void write(std::FILE* stream, const QString& text) { writeToTerminal(stream, text.toUtf8()); }
 
 // One line naming the argument, then the usage.
 int refuse(const PlayerLanguage& language, const char* what, std::string_view argument)
@@ -112,7 +110,7 @@ CommandLineAnswer answerCommandLine(int argc, const char* const argv[], const Pl
         return {0};
     }
     if (version) {
-        std::puts("Gelumpa Dravenik " GELUMPA_VERSION);
+        write(stdout, QStringLiteral("Gelumpa Dravenik " GELUMPA_VERSION "\n"));
         return {0};
     }
     return {std::nullopt, symbols};

@@ -11,15 +11,20 @@ SetCompressor /SOLID lzma
 
 Name "${NAME} 1.0"
 OutFile "${OUTFILE}"
-Icon "${ICON}"
-UninstallIcon "${ICON}"
 InstallDir "$PROGRAMFILES64\${NAME}"
 RequestExecutionLevel admin
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+; Modern UI in English and Indonesian, NSIS's own texts for both: the installer speaks the
+; system's language where it is one of them, English otherwise.
+!include MUI2.nsh
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Indonesian"
 
 Section
     SetShellVarContext all
