@@ -24,8 +24,8 @@ constexpr Qt::WindowFlags mainWindowFlags = Qt::Window | Qt::CustomizeWindowHint
     | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 } // namespace
 
-MainWindow::MainWindow(ProcessEnd processEnd, PieceSet pieceSet)
-    : QMainWindow(nullptr, mainWindowFlags), stores(pieceSet), program(std::move(processEnd))
+MainWindow::MainWindow(ProgramEnd programEnd, PieceSet pieceSet)
+    : QMainWindow(nullptr, mainWindowFlags), stores(pieceSet), program(std::move(programEnd))
 {
     setWindowTitle(QStringLiteral("Gelumpa Dravenik 1.0"));
     buildClientArea();
