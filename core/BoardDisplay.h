@@ -1,5 +1,5 @@
-// What the main window shows of the game: the cells' pictures, the status panel's
-// captions and the check marks of the menu items.
+// What the main window shows of the game: the cells' pictures, the values in the status panel
+// and the check marks of the menu items.
 #pragma once
 
 #include <string_view>
@@ -9,7 +9,7 @@ namespace gelumpa {
 // How a cell shows its piece: normally, or highlighted as part of the marked group.
 enum class PieceLook { Normal, Highlighted };
 
-// The labels of the status panel that the game writes.
+// The labels of the status panel whose values the game writes, beside their fixed captions.
 enum class StatusLabel { GroupSize, Score, Level, Count };
 
 // The menu items that carry check marks; the two items of each pair exclude each other.
@@ -24,7 +24,7 @@ public:
     // The cell shows nothing: the window's white background.
     virtual void clearCell(int cell) = 0;
 
-    virtual void setCaption(StatusLabel label, std::string_view text) = 0;
+    virtual void showValue(StatusLabel label, std::string_view value) = 0;
     virtual void setChecked(MenuItem item, bool checked) = 0;
 };
 

@@ -20,7 +20,7 @@ void Game::chooseLevel(Level level)
     display.setChecked(levelItem(otherLevel(level)), false);
     state.level = level;
     display.setChecked(levelItem(level), true);
-    display.setCaption(StatusLabel::Level, levelName(level));
+    display.showValue(StatusLabel::Level, levelName(level));
     newGame();
 }
 

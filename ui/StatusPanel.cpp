@@ -1,7 +1,7 @@
 // The status panel's labels at their design places. Sizes are in pixels (11 px for
 // 8.25 pt, 18 px for 13.5 pt) so the screen's DPI setting leaves the layout alone.
 // Each label reaches to the next one, so " 100" or "Nightmare" fit where the design
-// caption was shorter.
+// text was shorter.
 #include "ui/StatusPanel.h"
 
 #include <algorithm>
@@ -57,7 +57,7 @@ QFont panelFont(const QStringList& faces, int pixelSize)
 }
 
 // A label drawn narrowed across by a fixed factor: a stand-in face wider than the design's is
-// scaled to the design caption's room. A narrower stretch of the face would cost a font engine,
+// scaled to the room of its design text. A narrower stretch of the face would cost a font engine,
 // a fontconfig match, for every width tried before the window could show; scaling the painter
 // keeps the one engine of the label's size and fits the room exactly.
 class NarrowedLabel final : public QLabel {

@@ -15,7 +15,7 @@ namespace gelumpa::test {
 class MainWindowTests : public MainWindowTestGroup {
     Q_OBJECT
 
-    QString caption(StatusLabel label) const { return mainWindow->label(label).text(); }
+    QString value(StatusLabel label) const { return mainWindow->label(label).text(); }
     const GameState& state() const { return mainWindow->game().gameState(); }
 
 private slots:
@@ -38,9 +38,9 @@ private slots:
         e2e::Board design;
         design.kind.fill(1);
         QCOMPARE(boardMismatch(*mainWindow, design), QString());
-        QCOMPARE(caption(StatusLabel::Score), QStringLiteral("000"));
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral("000"));
-        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
+        QCOMPARE(value(StatusLabel::Score), QStringLiteral("000"));
+        QCOMPARE(value(StatusLabel::GroupSize), QStringLiteral("000"));
+        QCOMPARE(value(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
         QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
         QVERIFY(item("soundOnItem").isChecked() && !item("soundOffItem").isChecked());
         // The frame's and the panel's pixels are measured at every ratio by the HiDpi group.
@@ -81,19 +81,19 @@ private slots:
     {
         item("newGameItem").trigger();
         QCOMPARE(boardMismatch(*mainWindow), QString());
-        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" 0"));
+        QCOMPARE(value(StatusLabel::Score), QStringLiteral(" 0"));
+        QCOMPARE(value(StatusLabel::GroupSize), QStringLiteral(" 0"));
 
         const int cell = removableCell(state());
         clickCell(*mainWindow, cell);
         const int size = state().selectionCount;
         QVERIFY(size >= 2);
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
+        QCOMPARE(value(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
         QCOMPARE(boardMismatch(*mainWindow), QString());
 
         clickCell(*mainWindow, cell);
-        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" %1").arg(size));
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
+        QCOMPARE(value(StatusLabel::Score), QStringLiteral(" %1").arg(size));
+        QCOMPARE(value(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
         QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
         QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
         QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
-        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
+        QCOMPARE(value(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
         QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 
@@ -131,8 +131,8 @@ private slots:
         answerNextBox(QMessageBox::Yes);
         item("nightmareItem").trigger();
         QVERIFY(!item("pieceOfTokayItem").isChecked() && item("nightmareItem").isChecked());
-        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Nightmare"));
-        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
+        QCOMPARE(value(StatusLabel::Level), QStringLiteral("Nightmare"));
+        QCOMPARE(value(StatusLabel::Score), QStringLiteral(" 0"));
         QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 
