@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "core/GameState.h"
+
 namespace gelumpa {
 
 // How a cell shows its piece: normally, or highlighted as part of the marked group.
@@ -14,6 +16,10 @@ enum class StatusLabel { GroupSize, Score, Level, Count };
 
 // The menu items that carry check marks; the two items of each pair exclude each other.
 enum class MenuItem { PieceOfTokay, Nightmare, SoundOn, SoundOff, Count };
+
+// The item that carries a level's check mark, and the one of each position of the sound switch.
+constexpr MenuItem levelItem(Level level) { return level == Level::PieceOfTokay ? MenuItem::PieceOfTokay : MenuItem::Nightmare; }
+constexpr MenuItem soundItem(bool on) { return on ? MenuItem::SoundOn : MenuItem::SoundOff; }
 
 class BoardDisplay {
 public:

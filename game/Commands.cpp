@@ -4,8 +4,6 @@
 namespace gelumpa {
 
 namespace {
-MenuItem levelItem(Level level) { return level == Level::PieceOfTokay ? MenuItem::PieceOfTokay : MenuItem::Nightmare; }
-MenuItem soundItem(bool on) { return on ? MenuItem::SoundOn : MenuItem::SoundOff; }
 Level otherLevel(Level level) { return level == Level::PieceOfTokay ? Level::Nightmare : Level::PieceOfTokay; }
 } // namespace
 

@@ -16,6 +16,8 @@
 #include <QStyle>
 #include <QtMath>
 
+#include "core/DesignState.h"
+
 namespace gelumpa {
 
 namespace {
@@ -97,6 +99,11 @@ QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const Q
     label->setGeometry(place);
     return label;
 }
+
+QString designValue(StatusLabel label)
+{
+    return QString::fromUtf8(designState::value(label));
+}
 } // namespace
 
 StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
@@ -112,13 +119,13 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
     const QFont large = panelFont(faces, largeText);
     const QColor white(255, 255, 255);
     QLabel* scoreCaption = makeLabel(this, "scoreCaption", QStringLiteral("Score :"), white, small, {0, 0, 48, 13});
-    written[indexOf(StatusLabel::Score)] = makeLabel(this, "scoreLabel", QStringLiteral("000"), QColor(0, 255, 0), small, {48, 2, 32, 13});
+    written[indexOf(StatusLabel::Score)] = makeLabel(this, "scoreLabel", designValue(StatusLabel::Score), QColor(0, 255, 0), small, {48, 2, 32, 13});
     QLabel* levelCaption = makeLabel(this, "levelCaption", QStringLiteral("Level :"), white, small, {80, 0, 40, 13});
     written[indexOf(StatusLabel::Level)] =
-        makeLabel(this, "levelLabel", QStringLiteral("Piece of Tokay"), QColor(255, 0, 0), small, {120, 1, 96, 13});
+        makeLabel(this, "levelLabel", designValue(StatusLabel::Level), QColor(255, 0, 0), small, {120, 1, 96, 13});
     QLabel* groupSizeCaption = makeLabel(this, "groupSizeCaption", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
     written[indexOf(StatusLabel::GroupSize)] =
-        makeLabel(this, "groupSizeLabel", QStringLiteral("000"), QColor(0, 255, 255), small, {48, 16, 48, 13});
+        makeLabel(this, "groupSizeLabel", designValue(StatusLabel::GroupSize), QColor(0, 255, 255), small, {48, 16, 48, 13});
     // Each counter is named by the value it shows, and labelled by its caption: a reader says
     // "Score : 12". The captions hold no access key, so they take no key as buddies.
     scoreCaption->setBuddy(&label(StatusLabel::Score));

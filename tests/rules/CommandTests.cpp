@@ -26,7 +26,8 @@ const char* const exitTitle = "I will miss u, honey !!";
 
 } // namespace
 
-// Protects the start: no game until the player asks for one, and the window's design untouched.
+// Protects the start: no game until the player asks for one, and the window's design state as
+// the game describes it to the windows, untouched.
 
 TEST_F(GameTest, theWindowOpensWithNoGameAtLevelOneWithSoundOnAndClicksChangeNothingUntilTheFirstDeal)
 {
@@ -41,6 +42,9 @@ TEST_F(GameTest, theWindowOpensWithNoGameAtLevelOneWithSoundOnAndClicksChangeNot
     EXPECT_EQ(rowsOf(state()), Rows(10, ".........."));
     EXPECT_EQ(windows.value(StatusLabel::GroupSize), "000");
     EXPECT_EQ(windows.value(StatusLabel::Score), "000");
+    EXPECT_EQ(windows.value(StatusLabel::Level), "Piece of Tokay");
+    EXPECT_TRUE(windows.checked(MenuItem::PieceOfTokay) && !windows.checked(MenuItem::Nightmare));
+    EXPECT_TRUE(windows.checked(MenuItem::SoundOn) && !windows.checked(MenuItem::SoundOff));
     for (int i = 1; i <= 100; ++i)
         EXPECT_EQ(windows.shown(i), (ShownPicture{1, PieceLook::Normal})) << i;
 }

@@ -1,6 +1,7 @@
 // Reading the board from a screenshot; see BoardPicture.h.
 #include "tests/support/BoardPicture.h"
 
+#include "core/DesignState.h"
 #include "tests/support/PiecePicture.h"
 
 namespace e2e {
@@ -43,6 +44,14 @@ std::optional<QPoint> findBoardFrame(const QImage& screen, QRect window)
 }
 
 } // namespace
+
+Board designBoard()
+{
+    Board board;
+    for (int cell = 1; cell <= cellCount; ++cell)
+        board.kind[cell] = gelumpa::designState::pieceKind;
+    return board;
+}
 
 QPoint cellCorner(int cell)
 {

@@ -23,6 +23,9 @@ struct Board {
     bool operator==(const Board&) const = default;
 };
 
+// The board of the main window's design state, none of its pieces marked.
+Board designBoard();
+
 // The top left corner of a cell in client coordinates.
 QPoint cellCorner(int cell);
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/DesignState.h"
+
 namespace gelumpa::test {
 
 namespace {
@@ -15,12 +17,14 @@ bool validCell(int cell) { return cell >= 1 && cell <= 100; }
 
 } // namespace
 
+// The windows open in the main window's design state.
 RecordingWindows::RecordingWindows()
-    : values{"000", "000", "Piece of Tokay"} // the main window's design
 {
-    cells.fill(ShownPicture{1, PieceLook::Normal});
-    checks[indexOf(MenuItem::PieceOfTokay)] = true;
-    checks[indexOf(MenuItem::SoundOn)] = true;
+    cells.fill(ShownPicture{designState::pieceKind, PieceLook::Normal});
+    for (const StatusLabel label : every<StatusLabel>)
+        values[indexOf(label)] = designState::value(label);
+    for (const MenuItem item : every<MenuItem>)
+        checks[indexOf(item)] = designState::checked(item);
 }
 
 void RecordingWindows::record(std::string entry)

@@ -1,13 +1,12 @@
 // Protects the main window as the player meets it: its design state and layout, the
 // menu tree, and what each command does to the cells, the labels and the check marks.
 #include <memory>
-#include <string>
-#include <utility>
 
 #include <QMenuBar>
 #include <QTest>
 
 #include "UiTestGroups.h"
+#include "core/DesignState.h"
 #include "tests/support/MainWindowDriver.h"
 
 namespace gelumpa::test {
@@ -35,14 +34,11 @@ private slots:
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
-        e2e::Board design;
-        design.kind.fill(1);
-        QCOMPARE(boardMismatch(*mainWindow, design), QString());
-        QCOMPARE(value(StatusLabel::Score), QStringLiteral("000"));
-        QCOMPARE(value(StatusLabel::GroupSize), QStringLiteral("000"));
-        QCOMPARE(value(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
-        QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
-        QVERIFY(item("soundOnItem").isChecked() && !item("soundOffItem").isChecked());
+        QCOMPARE(boardMismatch(*mainWindow, e2e::designBoard()), QString());
+        for (const StatusLabel label : every<StatusLabel>)
+            QCOMPARE(value(label), QString::fromUtf8(designState::value(label)));
+        for (const MenuItem menuItem : every<MenuItem>)
+            QCOMPARE(mainWindow->menuItem(menuItem).isChecked(), designState::checked(menuItem));
         // The frame's and the panel's pixels are measured at every ratio by the HiDpi group.
         QCOMPARE(mainWindow->label(StatusLabel::Score).pos(), QPoint(48, 2));
         QCOMPARE(mainWindow->label(StatusLabel::Level).pos(), QPoint(120, 1));
@@ -66,9 +62,6 @@ private slots:
         QCOMPARE(captions(options[0]->menu()->actions()), (QStringList{"&Piece of Tokay", "&Nightmare"}));
         QCOMPARE(captions(options[1]->menu()->actions()), (QStringList{"&Make me mad !!", "&Keep silent.."}));
         QCOMPARE(captions(bar[2]->menu()->actions()), (QStringList{"&About me ??"}));
-        // The level label is written from the game's table of names: each its item's caption less the access key.
-        for (const auto& [menuItem, level] : {std::pair{MenuItem::PieceOfTokay, Level::PieceOfTokay}, std::pair{MenuItem::Nightmare, Level::Nightmare}})
-            QCOMPARE(mainWindow->menuItem(menuItem).text().remove(QLatin1Char('&')), QString::fromStdString(std::string(levelName(level))));
         for (const QAction* action : mainWindow->findChildren<QAction*>()) {
             QVERIFY(action->shortcut().isEmpty());
             QVERIFY(action->isEnabled() && action->isVisible());
