@@ -105,9 +105,11 @@ std::string describe(const Board& board)
     std::string text;
     for (int cell = 1; cell <= cellCount; ++cell) {
         const int kind = board.kind[cell];
-        text += kind == emptyCell ? '.' : kind == unrecognised ? '?' : static_cast<char>('0' + kind);
-        text += board.highlighted[cell] ? '*' : ' ';
-        text += cell % rowLength == 0 ? "\n" : " ";
+        if (kind == emptyCell || kind == unrecognised)
+            text += kind == emptyCell ? '.' : '?';
+        else
+            text += {board.highlighted[cell] ? 'h' : 'n', static_cast<char>('0' + kind)};
+        text += cell % rowLength == 0 ? '\n' : ' ';
     }
     return text;
 }
