@@ -96,6 +96,7 @@ void MainWindow::buildClientArea()
     boardView = new BoardView(client);
     boardView->setObjectName(QStringLiteral("board"));
     boardView->move(24, 16);
+    // Until the first game, the window shows its design state.
     for (int cell = 1; cell <= cellCount; ++cell)
         boardView->showPiece(cell, stores.entry(designState::pieceKind, PieceLook::Normal), designState::pieceKind,
                              PieceLook::Normal);
