@@ -1,21 +1,26 @@
 // The benchmark's click stopwatch: clicks a board cell of the game's window through XTest and
 // reports the microseconds from the button's release until the cell's corner turns the marked
 // group's blue on the screen, then the moment of the release on the monotonic clock (µs). It waits
-// for a dealt board first, and picks the first cell with a piece that is not marked yet.
+// for a dealt board first, read by the tests' screen decoder, and picks the first cell with a piece
+// that is not marked yet.
 //   Usage: gelumpa-clicktime WINDOW_ID
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
 #include "XcbOwned.h"
+#include "tests/support/BoardPicture.h"
+#include "tests/support/PiecePicture.h"
+
+#include <QImage>
+#include <QPoint>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -26,123 +31,65 @@ constexpr auto markDeadline = std::chrono::seconds(10);
 // machine's cores to the game and the X server while waiting.
 constexpr auto pollInterval = std::chrono::microseconds(100);
 
-// The board as the game draws it: a 337 px black frame 3 px wide, the first cell 8 px inside
-// its corner, ten rows of ten 32 px cells.
-constexpr int frameSize = 337;
-constexpr int firstCellOffset = 8;
-constexpr int cellSize = 32;
-constexpr int rowLength = 10;
-constexpr int cellCount = 100;
-// A ball pixel away from its shine; the corner shows the cell's ground, white or marked blue.
-constexpr int ballX = 16;
-constexpr int ballY = 20;
-
 using bench::Connection;
 using bench::Owned;
-
-struct Rgb {
-    std::uint8_t red, green, blue;
-    bool operator==(const Rgb&) const = default;
-};
-constexpr Rgb black{0, 0, 0};
-constexpr Rgb white{255, 255, 255};
-constexpr Rgb markedBlue{0, 0, 255};
-
-struct Point {
-    int x, y;
-};
 
 // A part of the screen read from the root window, 32 bits a pixel (depth 24).
 class Picture {
 public:
-    Picture(xcb_connection_t* connection, xcb_window_t root, int x, int y, int width, int height)
+    Picture(xcb_connection_t* connection, xcb_window_t root, QPoint at, int width, int height)
         : width(width), height(height),
           reply(xcb_get_image_reply(connection,
-                                    xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<int16_t>(x),
-                                                  static_cast<int16_t>(y), static_cast<uint16_t>(width),
+                                    xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<int16_t>(at.x()),
+                                                  static_cast<int16_t>(at.y()), static_cast<uint16_t>(width),
                                                   static_cast<uint16_t>(height), ~0u),
                                     nullptr))
     {
     }
 
-    bool valid() const
+    // The pixels as an image that lives no longer than the picture; null when the server sent none.
+    QImage image() const
     {
-        return reply && xcb_get_image_data_length(reply.get()) >= width * height * 4;
+        if (!reply || xcb_get_image_data_length(reply.get()) < width * height * 4)
+            return {};
+        return {xcb_get_image_data(reply.get()), width, height, width * 4, QImage::Format_RGB32};
     }
-    Rgb at(int x, int y) const
-    {
-        const std::uint8_t* pixel = xcb_get_image_data(reply.get()) + (y * width + x) * 4;
-        return {pixel[2], pixel[1], pixel[0]};
-    }
-    int width, height;
 
 private:
+    int width, height;
     Owned<xcb_get_image_reply_t> reply;
 };
 
-std::optional<Point> findFrame(const Picture& window)
-{
-    for (int y = 0; y + frameSize <= window.height; ++y) {
-        int run = 0;
-        for (int x = 0; x <= window.width; ++x) {
-            if (x < window.width && window.at(x, y) == black) {
-                ++run;
-                continue;
-            }
-            const int left = x - run;
-            run = 0;
-            if (x - left != frameSize)
-                continue;
-            bool down = true;
-            for (int d = 0; down && d < frameSize; ++d)
-                down = window.at(left, y + d) == black && window.at(left + frameSize - 1, y + d) == black;
-            if (down)
-                return Point{left, y};
-        }
-    }
-    return std::nullopt;
-}
-
-Point cellCorner(Point board, int cell)
-{
-    return {board.x + (cell - 1) % rowLength * cellSize, board.y + (cell - 1) / rowLength * cellSize};
-}
-
-// The board's first cell on the screen once a game is dealt (its balls are not all of one
-// kind, as before the first game), and the first unmarked cell with a piece.
-std::optional<std::pair<Point, int>> findTarget(xcb_connection_t* connection, xcb_window_t root, Point window,
-                                                int width, int height)
+// The screen position of the board's client area once a game is dealt (its balls are not all of
+// one kind, as before the first game), and the first cell with a piece that is not marked.
+std::optional<std::pair<QPoint, int>> findTarget(xcb_connection_t* connection, xcb_window_t root, QPoint window,
+                                                 int width, int height)
 {
     const auto giveUp = Clock::now() + boardDeadline;
     while (Clock::now() < giveUp) {
-        const Picture picture(connection, root, window.x, window.y, width, height);
-        if (picture.valid()) {
-            if (const auto frame = findFrame(picture)) {
-                const Point board{frame->x + firstCellOffset, frame->y + firstCellOffset};
-                const Point first = cellCorner(board, 1);
-                const Rgb firstBall = picture.at(first.x + ballX, first.y + ballY);
-                bool dealt = false;
-                int target = 0;
-                for (int cell = 1; cell <= cellCount; ++cell) {
-                    const Point corner = cellCorner(board, cell);
-                    const Rgb ball = picture.at(corner.x + ballX, corner.y + ballY);
-                    dealt = dealt || ball != firstBall;
-                    if (target == 0 && ball != white && picture.at(corner.x, corner.y) == white)
-                        target = cell;
-                }
-                if (dealt && target != 0)
-                    return std::pair{Point{window.x + board.x, window.y + board.y}, target};
+        const Picture picture(connection, root, window, width, height);
+        const QImage shown = picture.image();
+        if (const auto client = shown.isNull() ? std::nullopt : e2e::findClientOrigin(shown, shown.rect())) {
+            const e2e::Board board = e2e::readBoard(shown, *client);
+            bool dealt = false;
+            int target = 0;
+            for (int cell = 1; cell <= e2e::cellCount; ++cell) {
+                dealt = dealt || board.kind[cell] != board.kind[1];
+                if (target == 0 && board.kind[cell] > e2e::emptyCell && !board.highlighted[cell])
+                    target = cell;
             }
+            if (dealt && target != 0)
+                return std::pair{window + *client, target};
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return std::nullopt;
 }
 
-void fakeInput(xcb_connection_t* connection, xcb_window_t root, uint8_t type, uint8_t detail, Point at = {0, 0})
+void fakeInput(xcb_connection_t* connection, xcb_window_t root, uint8_t type, uint8_t detail, QPoint at = {})
 {
-    xcb_test_fake_input(connection, type, detail, XCB_CURRENT_TIME, root, static_cast<int16_t>(at.x),
-                        static_cast<int16_t>(at.y), 0);
+    xcb_test_fake_input(connection, type, detail, XCB_CURRENT_TIME, root, static_cast<int16_t>(at.x()),
+                        static_cast<int16_t>(at.y()), 0);
 }
 
 // A round trip: every request before it has been carried out.
@@ -174,15 +121,15 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "no window %s\n", argv[1]);
         return 1;
     }
-    const auto target = findTarget(connection.get(), root, Point{origin->dst_x, origin->dst_y}, geometry->width,
+    const auto target = findTarget(connection.get(), root, QPoint(origin->dst_x, origin->dst_y), geometry->width,
                                    geometry->height);
     if (!target) {
         std::fprintf(stderr, "no dealt board with an unmarked piece in window %s\n", argv[1]);
         return 1;
     }
-    const Point corner = cellCorner(target->first, target->second);
+    const QPoint corner = target->first + e2e::cellCorner(target->second);
 
-    fakeInput(connection.get(), root, XCB_MOTION_NOTIFY, 0, {corner.x + cellSize / 2, corner.y + cellSize / 2});
+    fakeInput(connection.get(), root, XCB_MOTION_NOTIFY, 0, corner + QPoint(e2e::pieceSize / 2, e2e::pieceSize / 2));
     fakeInput(connection.get(), root, XCB_BUTTON_PRESS, 1);
     sync(connection.get());
     const auto released = Clock::now();
@@ -191,8 +138,8 @@ int main(int argc, char* argv[])
 
     const auto giveUp = released + markDeadline;
     while (Clock::now() < giveUp) {
-        const Picture pixel(connection.get(), root, corner.x, corner.y, 1, 1);
-        if (pixel.valid() && pixel.at(0, 0) == markedBlue) {
+        const Picture pixel(connection.get(), root, corner, 1, 1);
+        if (const QImage seen = pixel.image(); !seen.isNull() && seen.pixel(0, 0) == e2e::highlightBlue) {
             const auto shown = Clock::now();
             const auto microseconds = [](Clock::duration d) {
                 return static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(d).count());

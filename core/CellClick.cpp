@@ -45,7 +45,7 @@ void Rules::markGroupAt(int cell)
     state.anchorCell = cell;
     state.selectionCount = 0;
     markGroup(cell, state.kind(cell));
-    display.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
+    display.showValue(StatusLabel::GroupSize, numberText(state.selectionCount));
     for (int k = 1; k <= state.selectionCount; ++k)
         showCell(state.selection[static_cast<std::size_t>(k)]);
     sounds.play(Sound::Mark);
@@ -76,7 +76,7 @@ void Rules::removeGroup()
         dropColumn(cell, 0);
     closeEmptyColumns();
     state.score += state.selectionCount;
-    display.setCaption(StatusLabel::Score, numberText(state.score));
+    display.showValue(StatusLabel::Score, numberText(state.score));
     state.anchorCell = 0;
     sounds.play(Sound::Remove);
     checkMovesLeft();

@@ -4,8 +4,6 @@
 namespace gelumpa {
 
 namespace {
-MenuItem levelItem(Level level) { return level == Level::PieceOfTokay ? MenuItem::PieceOfTokay : MenuItem::Nightmare; }
-MenuItem soundItem(bool on) { return on ? MenuItem::SoundOn : MenuItem::SoundOff; }
 Level otherLevel(Level level) { return level == Level::PieceOfTokay ? Level::Nightmare : Level::PieceOfTokay; }
 } // namespace
 
@@ -20,7 +18,7 @@ void Game::chooseLevel(Level level)
     display.setChecked(levelItem(otherLevel(level)), false);
     state.level = level;
     display.setChecked(levelItem(level), true);
-    display.setCaption(StatusLabel::Level, levelName(level));
+    display.showValue(StatusLabel::Level, levelName(level));
     newGame();
 }
 

@@ -18,8 +18,8 @@ void Game::newGame()
     state.anchorCell = 0;
     state.score = 0;
     state.selectionCount = 0;
-    display.setCaption(StatusLabel::GroupSize, numberText(state.selectionCount));
-    display.setCaption(StatusLabel::Score, numberText(state.score));
+    display.showValue(StatusLabel::GroupSize, numberText(state.selectionCount));
+    display.showValue(StatusLabel::Score, numberText(state.score));
     state.gameOver = false;
 }
 

@@ -62,14 +62,14 @@ void GameWindows::clearCell(int cell)
     widgets.board.clearCell(cell);
 }
 
-void GameWindows::setCaption(StatusLabel label, std::string_view caption)
+void GameWindows::showValue(StatusLabel label, std::string_view value)
 {
-    const QString value = text(caption);
-    widgets.panel.label(label).setText(value);
+    const QString shown = text(value);
+    widgets.panel.label(label).setText(shown);
     if (label == StatusLabel::Score)
-        score = value;
+        score = shown;
     if (news.listening())
-        news.tell(spoken(label, value));
+        news.tell(spoken(label, shown));
 }
 
 void GameWindows::setChecked(MenuItem menuItem, bool checked)
@@ -97,8 +97,8 @@ QPointer<PictureWindow>& GameWindows::slot(Window window)
 
 void GameWindows::createWindow(Window window)
 {
-    auto& loaded = slot(window);
-    if (loaded)
+    auto& current = slot(window);
+    if (current)
         return;
     PictureWindow* made = window == Window::EndOfGame ? static_cast<PictureWindow*>(new EndWindow(&widgets.mainWindow))
                                                       : static_cast<PictureWindow*>(new AboutWindow(&widgets.mainWindow));
@@ -110,7 +110,7 @@ void GameWindows::createWindow(Window window)
         if (slot(window) == made)
             closeWindow(window);
     });
-    loaded = made;
+    current = made;
 }
 
 void GameWindows::showWindow(Window window)
@@ -126,14 +126,14 @@ void GameWindows::showWindow(Window window)
 
 // The window may be closing itself from its own click handler, so it is hidden at
 // once and deleted only when control is back in the event loop. It leaves its slot
-// at once, so a later load makes a fresh window.
+// at once, so a later createWindow makes a fresh window.
 void GameWindows::closeWindow(Window window)
 {
-    auto& loaded = slot(window);
-    if (!loaded)
+    auto& current = slot(window);
+    if (!current)
         return;
-    PictureWindow* leaving = loaded;
-    loaded.clear();
+    PictureWindow* leaving = current;
+    current.clear();
     leaving->hide();
     leaving->deleteLater();
 }

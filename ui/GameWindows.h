@@ -38,8 +38,8 @@ public:
     void showPiece(int cell, int kind, PieceLook look) override;
     void clearCell(int cell) override;
 
-    // Shows a counter's value and tells a reader of it.
-    void setCaption(StatusLabel label, std::string_view text) override;
+    // Shows a label's value and tells a reader of it.
+    void showValue(StatusLabel label, std::string_view value) override;
     void setChecked(MenuItem item, bool checked) override;
 
     Answer askYesNo(std::string_view prompt, std::string_view title) override;

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "core/DesignState.h"
 #include "ui/BoardAccessible.h"
 #include "ui/BoardFrame.h"
 
@@ -22,10 +23,16 @@ namespace gelumpa {
 namespace {
 constexpr Qt::WindowFlags mainWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+// A level's menu item is captioned with its name, its first letter the access key.
+QString levelCaption(Level level)
+{
+    return QLatin1Char('&') + QString::fromUtf8(levelName(level));
+}
 } // namespace
 
-MainWindow::MainWindow(ProcessEnd processEnd, PieceSet pieceSet)
-    : QMainWindow(nullptr, mainWindowFlags), stores(pieceSet), program(std::move(processEnd))
+MainWindow::MainWindow(ProgramEnd programEnd, PieceSet pieceSet)
+    : QMainWindow(nullptr, mainWindowFlags), stores(pieceSet), program(std::move(programEnd))
 {
     setWindowTitle(QStringLiteral("Gelumpa Dravenik 1.0"));
     buildClientArea();
@@ -89,9 +96,10 @@ void MainWindow::buildClientArea()
     boardView = new BoardView(client);
     boardView->setObjectName(QStringLiteral("board"));
     boardView->move(24, 16);
-    // The design shows a light-brown ball in every cell until the first game.
+    // Until the first game, the window shows its design state.
     for (int cell = 1; cell <= cellCount; ++cell)
-        boardView->showPiece(cell, stores.entry(1, PieceLook::Normal), 1, PieceLook::Normal);
+        boardView->showPiece(cell, stores.entry(designState::pieceKind, PieceLook::Normal), designState::pieceKind,
+                             PieceLook::Normal);
     connect(boardView, &BoardView::cellClicked, this, [this](int cell) { logic->clickCell(cell); });
 
     panel = new StatusPanel(client);
@@ -118,18 +126,18 @@ void MainWindow::buildMenus()
     options->setObjectName(QStringLiteral("optionsMenu"));
     QMenu* levels = options->addMenu(QStringLiteral("&Level"));
     levels->setObjectName(QStringLiteral("levelMenu"));
-    checkedItems[indexOf(MenuItem::PieceOfTokay)] = addChoice(*levels, "pieceOfTokayItem", QStringLiteral("&Piece of Tokay"),
+    checkedItems[indexOf(MenuItem::PieceOfTokay)] = addChoice(*levels, "pieceOfTokayItem", levelCaption(Level::PieceOfTokay),
                                                            &Game::chooseLevel, Level::PieceOfTokay);
     checkedItems[indexOf(MenuItem::Nightmare)] =
-        addChoice(*levels, "nightmareItem", QStringLiteral("&Nightmare"), &Game::chooseLevel, Level::Nightmare);
+        addChoice(*levels, "nightmareItem", levelCaption(Level::Nightmare), &Game::chooseLevel, Level::Nightmare);
     QMenu* sound = options->addMenu(QStringLiteral("&Sound"));
     sound->setObjectName(QStringLiteral("soundMenu"));
     checkedItems[indexOf(MenuItem::SoundOn)] =
         addChoice(*sound, "soundOnItem", QStringLiteral("&Make me mad !!"), &Game::setSoundOn, true);
     checkedItems[indexOf(MenuItem::SoundOff)] =
         addChoice(*sound, "soundOffItem", QStringLiteral("&Keep silent.."), &Game::setSoundOn, false);
-    menuItem(MenuItem::PieceOfTokay).setChecked(true);
-    menuItem(MenuItem::SoundOn).setChecked(true);
+    for (const MenuItem item : every<MenuItem>)
+        menuItem(item).setChecked(designState::checked(item));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help me !!"));
     for (QMenu* menu : {gameMenu, options, help})

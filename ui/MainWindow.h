@@ -27,7 +27,7 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr QSize clientSize{367, 398};
 
-    explicit MainWindow(ProcessEnd processEnd = endProcess, PieceSet pieceSet = PieceSet::Plain);
+    explicit MainWindow(ProgramEnd programEnd = endProgram, PieceSet pieceSet = PieceSet::Plain);
     ~MainWindow() override;
 
     BoardView& board() { return *boardView; }

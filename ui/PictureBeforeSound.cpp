@@ -3,16 +3,11 @@
 // delay the first picture of the window, nor the picture of the click that plays a sound.
 #include "ui/PictureBeforeSound.h"
 
-#include <cstdlib>
-
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QTimer>
 
-#if QT_CONFIG(xcb)
-#include <xcb/xcb.h>
-#endif
+#include "ui/WindowSystemWait.h"
 
 namespace gelumpa {
 
@@ -44,14 +39,7 @@ private:
 void showPendingRepaints()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-#if QT_CONFIG(xcb)
-    // A round trip: its answer comes once the X server has handled the repaint sent before it.
-    // QGuiApplication::sync() would also run the waiting events, input among them.
-    // Other platforms (offscreen among them) may answer the question with no connection.
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr)
-        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-#endif
+    waitForWindowSystem();
 }
 
 void prepareAfterFirstPaint(SoundOutput& output, QWidget& widget)

@@ -13,7 +13,7 @@
 
 namespace gelumpa {
 
-void endProcess()
+void endProgram()
 {
     std::fflush(nullptr);
 #if defined(__SANITIZE_ADDRESS__)

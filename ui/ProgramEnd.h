@@ -5,10 +5,10 @@
 
 namespace gelumpa {
 
-// The way the process ends; the real one never returns, the window tests count calls instead.
-using ProcessEnd = std::function<void()>;
+// The way the program ends; the real one never returns, the window tests count calls instead.
+using ProgramEnd = std::function<void()>;
 
-// Ends the process at once with status 0, through std::_Exit.
-[[noreturn]] void endProcess();
+// Ends the program at once with status 0, through std::_Exit.
+[[noreturn]] void endProgram();
 
 } // namespace gelumpa

@@ -9,8 +9,8 @@
 
 namespace gelumpa {
 
-SoundAndEventLoop::SoundAndEventLoop(ProcessEnd processEnd)
-    : processEnd(std::move(processEnd)), audio(gameRecordings())
+SoundAndEventLoop::SoundAndEventLoop(ProgramEnd programEnd)
+    : programEnd(std::move(programEnd)), audio(gameRecordings())
 {
 }
 
@@ -34,7 +34,7 @@ void SoundAndEventLoop::runWaitingEvents()
 void SoundAndEventLoop::endProgram()
 {
     audio.close();
-    processEnd();
+    programEnd();
 }
 
 } // namespace gelumpa

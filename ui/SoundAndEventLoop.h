@@ -14,7 +14,7 @@ namespace gelumpa {
 
 class SoundAndEventLoop final : public Program {
 public:
-    explicit SoundAndEventLoop(ProcessEnd processEnd);
+    explicit SoundAndEventLoop(ProgramEnd programEnd);
 
     // The sound output loads SDL once this widget has been painted for the first time.
     void prepareSoundAfterFirstPaint(QWidget& widget);
@@ -24,7 +24,7 @@ public:
     void endProgram() override;
 
 private:
-    ProcessEnd processEnd;
+    ProgramEnd programEnd;
     SoundOutput audio;
 };
 

@@ -1,7 +1,7 @@
 // The status panel's labels at their design places. Sizes are in pixels (11 px for
 // 8.25 pt, 18 px for 13.5 pt) so the screen's DPI setting leaves the layout alone.
 // Each label reaches to the next one, so " 100" or "Nightmare" fit where the design
-// caption was shorter.
+// text was shorter.
 #include "ui/StatusPanel.h"
 
 #include <algorithm>
@@ -15,6 +15,8 @@
 #include <QPalette>
 #include <QStyle>
 #include <QtMath>
+
+#include "core/DesignState.h"
 
 namespace gelumpa {
 
@@ -57,7 +59,7 @@ QFont panelFont(const QStringList& faces, int pixelSize)
 }
 
 // A label drawn narrowed across by a fixed factor: a stand-in face wider than the design's is
-// scaled to the design caption's room. A narrower stretch of the face would cost a font engine,
+// scaled to the room of its design text. A narrower stretch of the face would cost a font engine,
 // a fontconfig match, for every width tried before the window could show; scaling the painter
 // keeps the one engine of the label's size and fits the room exactly.
 class NarrowedLabel final : public QLabel {
@@ -97,6 +99,11 @@ QLabel* makeLabel(QWidget* panel, const char* name, const QString& text, const Q
     label->setGeometry(place);
     return label;
 }
+
+QString designValue(StatusLabel label)
+{
+    return QString::fromUtf8(designState::value(label));
+}
 } // namespace
 
 StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
@@ -112,13 +119,13 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
     const QFont large = panelFont(faces, largeText);
     const QColor white(255, 255, 255);
     QLabel* scoreCaption = makeLabel(this, "scoreCaption", QStringLiteral("Score :"), white, small, {0, 0, 48, 13});
-    written[indexOf(StatusLabel::Score)] = makeLabel(this, "scoreLabel", QStringLiteral("000"), QColor(0, 255, 0), small, {48, 2, 32, 13});
+    written[indexOf(StatusLabel::Score)] = makeLabel(this, "scoreLabel", designValue(StatusLabel::Score), QColor(0, 255, 0), small, {48, 2, 32, 13});
     QLabel* levelCaption = makeLabel(this, "levelCaption", QStringLiteral("Level :"), white, small, {80, 0, 40, 13});
     written[indexOf(StatusLabel::Level)] =
-        makeLabel(this, "levelLabel", QStringLiteral("Piece of Tokay"), QColor(255, 0, 0), small, {120, 1, 96, 13});
+        makeLabel(this, "levelLabel", designValue(StatusLabel::Level), QColor(255, 0, 0), small, {120, 1, 96, 13});
     QLabel* groupSizeCaption = makeLabel(this, "groupSizeCaption", QStringLiteral("Select :"), white, small, {0, 16, 48, 13});
     written[indexOf(StatusLabel::GroupSize)] =
-        makeLabel(this, "groupSizeLabel", QStringLiteral("000"), QColor(0, 255, 255), small, {48, 16, 48, 13});
+        makeLabel(this, "groupSizeLabel", designValue(StatusLabel::GroupSize), QColor(0, 255, 255), small, {48, 16, 48, 13});
     // Each counter is named by the value it shows, and labelled by its caption: a reader says
     // "Score : 12". The captions hold no access key, so they take no key as buddies.
     scoreCaption->setBuddy(&label(StatusLabel::Score));

@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orvane.gelumpa"));
 
-    gelumpa::MainWindow window(gelumpa::endProcess,
+    gelumpa::MainWindow window(gelumpa::endProgram,
                                commandLine.symbols ? gelumpa::PieceSet::WithSymbols : gelumpa::PieceSet::Plain);
     // The title bar's size only: every larger picture would be decoded and sent to the
     // window system at each start, and launchers take those from the installed theme icon.

@@ -52,7 +52,7 @@ TEST_F(MainWindow, opensAsOneHundredLightBrownPiecesInsideTheFrameAboveTheBlackP
     EXPECT_EQ(countPixels(screen, QRect(panel.left(), panel.bottom(), panel.width(), 1),
                           [](QRgb pixel) { return pixel != black; }), 0) << "the panel's bottom edge";
 
-    EXPECT_EQ(unwrittenCaptions(screen, origin), "");
+    EXPECT_EQ(unwrittenTexts(screen, origin), "");
 }
 
 } // namespace

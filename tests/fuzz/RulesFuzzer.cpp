@@ -12,7 +12,7 @@
 
 namespace {
 
-// The recording toolkit reports a call the rules should never make (a picture store
+// The recording windows report a call the rules should never make (a picture store
 // outside 1..5, a cell outside the board) as a test failure; here it stops the process,
 // so that libFuzzer keeps the input.
 class StopOnFailure final : public ::testing::EmptyTestEventListener {
@@ -21,7 +21,7 @@ public:
     {
         if (!result.failed())
             return;
-        std::fprintf(stderr, "\nThe rules misused the toolkit, %s:%d:\n%s\n", result.file_name(), result.line_number(),
+        std::fprintf(stderr, "\nThe rules misused the windows, %s:%d:\n%s\n", result.file_name(), result.line_number(),
             result.message());
         std::fflush(stderr);
         __builtin_trap();

@@ -82,7 +82,7 @@ protected:
         const QImage& screen = desktop().lastScreenshot();
         const int ground = countPixels(screen, panel, [](QRgb pixel) { return pixel == black; });
         EXPECT_GT(ground, panel.width() * panel.height() / 2) << "the panel's black ground is not drawn";
-        EXPECT_EQ(unwrittenCaptions(screen, game().clientOrigin()), "");
+        EXPECT_EQ(unwrittenTexts(screen, game().clientOrigin()), "");
 
         ASSERT_NO_FATAL_FAILURE(leaveWithStatusZero(game(), desktop()));
     }

@@ -50,8 +50,8 @@ TEST_F(RulesTest, markingListsTheNeighboursLeftUpRightDownEachToItsEndThenShowsT
 
         EXPECT_EQ(state.anchorCell, cell);
         EXPECT_EQ(selected(state), listed);
-        EXPECT_EQ(lastLines(tk.log(), 2), soundOf(1));
-        EXPECT_TRUE(everyCellShowsWhatItHolds(state, tk));
+        EXPECT_EQ(lastLines(windows.log(), 2), soundOf(1));
+        EXPECT_TRUE(everyCellShowsWhatItHolds(state, windows));
     }
 }
 
@@ -65,8 +65,8 @@ TEST_F(RulesTest, aBoardOfOneKindIsMarkedWholeInARowByRowSnakeAHundredDeep)
         for (int column = 1; column <= 10; ++column)
             expected.push_back(row * 10 + (row % 2 == 0 ? column : 11 - column));
     EXPECT_EQ(selected(state), expected);
-    EXPECT_EQ(lastLines(tk.log(), 2), soundOf(1));
-    EXPECT_TRUE(everyCellShowsWhatItHolds(state, tk));
+    EXPECT_EQ(lastLines(windows.log(), 2), soundOf(1));
+    EXPECT_TRUE(everyCellShowsWhatItHolds(state, windows));
 }
 
 TEST(CellGeometry, cornerCellsHaveOnlyTheirTwoNeighboursAndRowsNeverWrap)
@@ -93,16 +93,16 @@ TEST_F(RulesTest, aLonePieceClickedAgainOrItsLikeAcrossTheRowEndIsMarkedAloneWit
         setBoard(rowEndBoard);
         rules.clickCell(10);
         EXPECT_EQ(state.selectionCount, 1);
-        tk.clearLog();
+        windows.clearLog();
 
         rules.clickCell(second);
 
-        EXPECT_EQ(lastLines(tk.log(), 2), soundOf(1));
+        EXPECT_EQ(lastLines(windows.log(), 2), soundOf(1));
         EXPECT_EQ(state.anchorCell, second);
         EXPECT_EQ(state.marked(10), second == 10);
         EXPECT_EQ(state.kind(10), 3);
         EXPECT_EQ(state.score, 0);
-        EXPECT_TRUE(invariantsHold(state, tk));
+        EXPECT_TRUE(invariantsHold(state, windows));
     }
 }
 
@@ -110,18 +110,18 @@ TEST_F(RulesTest, aClickOnAnEmptyCellWhileAGroupIsMarkedChangesNothing)
 {
     setBoard(fallingBoard);
     rules.clickCell(91);
-    tk.clearLog();
+    windows.clearLog();
     const GameState before = state;
 
     rules.clickCell(100);
     rules.clickCell(1);
 
-    EXPECT_TRUE(tk.log().empty());
+    EXPECT_TRUE(windows.log().empty());
     EXPECT_EQ(rowsOf(state), rowsOf(before));
     EXPECT_EQ(state.anchorCell, 91);
     EXPECT_EQ(state.selectionCount, 3);
-    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), " 3");
-    EXPECT_TRUE(invariantsHold(state, tk));
+    EXPECT_EQ(windows.value(StatusLabel::GroupSize), " 3");
+    EXPECT_TRUE(invariantsHold(state, windows));
 }
 
 // Protects the removal: emptied cells, falls and column moves shown, then the score, the sound and the end test.
@@ -132,14 +132,14 @@ TEST_F(RulesTest, removingAGroupFromAnyOfItsCellsLetsPiecesFallClosesColumnsScor
     rules.clickCell(91);
     rules.clickCell(92);
 
-    EXPECT_EQ(lastLines(tk.log(), 3), joined({{"caption score ' 96'"}, soundOf(2)}));
+    EXPECT_EQ(lastLines(windows.log(), 3), joined({{"value score ' 96'"}, soundOf(2)}));
     EXPECT_EQ(rowsOf(state), (Rows{"..........", "..........", "..........", "..........", "..........",
                                  "..........", "..........", "..........", "24........", "34........"}));
     EXPECT_EQ(state.score, 96);
-    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), " 3");
+    EXPECT_EQ(windows.value(StatusLabel::GroupSize), " 3");
     EXPECT_EQ(state.anchorCell, 0);
     EXPECT_EQ(state.gameOver, false);
-    EXPECT_TRUE(invariantsHold(state, tk));
+    EXPECT_TRUE(invariantsHold(state, windows));
 }
 
 } // namespace gelumpa::test

@@ -26,23 +26,27 @@ const char* const exitTitle = "I will miss u, honey !!";
 
 } // namespace
 
-// Protects the start: no game until the player asks for one, and the window's design untouched.
+// Protects the start: no game until the player asks for one, and the window's design state as
+// the game describes it to the windows, untouched.
 
-TEST_F(GameTest, theWindowLoadsWithNoGameAtLevelOneWithSoundOnAndClicksChangeNothingUntilTheFirstDeal)
+TEST_F(GameTest, theWindowOpensWithNoGameAtLevelOneWithSoundOnAndClicksChangeNothingUntilTheFirstDeal)
 {
     for (int i = 1; i <= 100; ++i)
         game.clickCell(i);
 
-    EXPECT_TRUE(tk.log().empty());
+    EXPECT_TRUE(windows.log().empty());
     EXPECT_EQ(state().gameOver, true);
     EXPECT_EQ(state().anchorCell, 0);
     EXPECT_EQ(state().level, Level::PieceOfTokay);
     EXPECT_TRUE(state().soundOn);
     EXPECT_EQ(rowsOf(state()), Rows(10, ".........."));
-    EXPECT_EQ(tk.caption(StatusLabel::GroupSize), "000");
-    EXPECT_EQ(tk.caption(StatusLabel::Score), "000");
+    EXPECT_EQ(windows.value(StatusLabel::GroupSize), "000");
+    EXPECT_EQ(windows.value(StatusLabel::Score), "000");
+    EXPECT_EQ(windows.value(StatusLabel::Level), "Piece of Tokay");
+    EXPECT_TRUE(windows.checked(MenuItem::PieceOfTokay) && !windows.checked(MenuItem::Nightmare));
+    EXPECT_TRUE(windows.checked(MenuItem::SoundOn) && !windows.checked(MenuItem::SoundOff));
     for (int i = 1; i <= 100; ++i)
-        EXPECT_EQ(tk.shown(i), (ShownPicture{1, PieceLook::Normal})) << i;
+        EXPECT_EQ(windows.shown(i), (ShownPicture{1, PieceLook::Normal})) << i;
 }
 
 // Protects the new-game command: at any time, without a question, counters back to " 0".
@@ -51,14 +55,14 @@ TEST_F(GameTest, aNewGameInTheMiddleOfAGameStartsOverAtOnceWithTheCountersAtZero
 {
     removeOnePairAndMarkTheOther();
     ASSERT_EQ(state().score, 2);
-    tk.clearLog();
+    windows.clearLog();
 
-    tk.queueDraws(drawsToDeal(onePairBoard));
+    windows.queueDraws(drawsToDeal(onePairBoard));
     game.newGame();
 
     // No question first and no sound: the record is the deal's alone.
-    EXPECT_EQ(firstLines(tk.log(), 1), (Log{"seed"}));
-    EXPECT_EQ(tk.log().back(), "caption score ' 0'");
+    EXPECT_EQ(firstLines(windows.log(), 1), (Log{"seed"}));
+    EXPECT_EQ(windows.log().back(), "value score ' 0'");
     EXPECT_EQ(rowsOf(state()), onePairBoard);
     EXPECT_EQ(state().score, 0);
     EXPECT_EQ(state().anchorCell, 0);
@@ -66,7 +70,7 @@ TEST_F(GameTest, aNewGameInTheMiddleOfAGameStartsOverAtOnceWithTheCountersAtZero
     EXPECT_EQ(state().gameOver, false);
     EXPECT_EQ(state().level, Level::Nightmare);
     // The panel: the invariants hold it to the counters.
-    EXPECT_TRUE(invariantsHold(state(), tk));
+    EXPECT_TRUE(invariantsHold(state(), windows));
 }
 
 TEST_F(GameTest, aNewGameAfterTheEndOpensTheBoardAgainAndLeavesTheEndWindowAlone)
@@ -75,14 +79,14 @@ TEST_F(GameTest, aNewGameAfterTheEndOpensTheBoardAgainAndLeavesTheEndWindowAlone
     game.clickCell(1);
     game.clickCell(2);
     ASSERT_EQ(state().gameOver, true);
-    tk.clearLog();
+    windows.clearLog();
 
-    tk.queueDraws(drawsToDeal(twoPairBoard));
+    windows.queueDraws(drawsToDeal(twoPairBoard));
     game.newGame();
 
     EXPECT_EQ(state().gameOver, false);
-    EXPECT_TRUE(tk.isOpen(Window::EndOfGame));
-    for (const auto& entry : tk.log())
+    EXPECT_TRUE(windows.isOpen(Window::EndOfGame));
+    for (const auto& entry : windows.log())
         EXPECT_NE(entry, "close endWindow");
     game.clickCell(9);
     EXPECT_EQ(state().selectionCount, 2);
@@ -93,15 +97,15 @@ TEST_F(GameTest, aNewGameAfterTheEndOpensTheBoardAgainAndLeavesTheEndWindowAlone
 TEST_F(GameTest, choosingTheCheckedLevelDoesNothingAtAllEvenDuringAGame)
 {
     game.chooseLevel(Level::PieceOfTokay);
-    EXPECT_TRUE(tk.log().empty());
+    EXPECT_TRUE(windows.log().empty());
 
     removeOnePairAndMarkTheOther();
     const GameState before = state();
-    tk.clearLog();
+    windows.clearLog();
 
     game.chooseLevel(Level::Nightmare);
 
-    EXPECT_TRUE(tk.log().empty());
+    EXPECT_TRUE(windows.log().empty());
     EXPECT_TRUE(sameGame(state(), before));
 }
 
@@ -110,21 +114,21 @@ TEST_F(GameTest, aLevelChangeAnsweredNoOrAnExitAnsweredCancelKeepsTheGameAndItsM
     removeOnePairAndMarkTheOther();
     for (const bool leaving : {false, true}) {
         const GameState before = state();
-        tk.clearLog();
+        windows.clearLog();
 
         if (leaving) {
-            tk.answerOkCancel(Answer::Cancel);
+            windows.answerOkCancel(Answer::Cancel);
             game.askToLeave();
         } else {
-            tk.answerYesNo(Answer::No);
+            windows.answerYesNo(Answer::No);
             game.chooseLevel(Level::PieceOfTokay);
         }
 
-        EXPECT_EQ(tk.log(), (Log{leaving ? "okcancel" : "yesno"}));
-        EXPECT_EQ(tk.lastPrompt(), leaving ? exitPrompt : levelPrompt);
-        EXPECT_EQ(tk.lastTitle(), leaving ? exitTitle : levelTitle);
+        EXPECT_EQ(windows.log(), (Log{leaving ? "okcancel" : "yesno"}));
+        EXPECT_EQ(windows.lastPrompt(), leaving ? exitPrompt : levelPrompt);
+        EXPECT_EQ(windows.lastTitle(), leaving ? exitTitle : levelTitle);
         EXPECT_TRUE(sameGame(state(), before));
-        EXPECT_TRUE(invariantsHold(state(), tk));
+        EXPECT_TRUE(invariantsHold(state(), windows));
     }
 }
 
@@ -133,39 +137,39 @@ TEST_F(GameTest, switchingLevelDuringAGameAndAnsweringYesMovesTheCheckMarkThenDe
     dealKnownBoard(twoPairBoard);
     game.clickCell(1);
     game.clickCell(2);
-    tk.clearLog();
+    windows.clearLog();
 
-    tk.answerYesNo(Answer::Yes);
-    tk.queueDraws(RunDraws().idleSwaps(50).draws());
+    windows.answerYesNo(Answer::Yes);
+    windows.queueDraws(RunDraws().idleSwaps(50).draws());
     game.chooseLevel(Level::PieceOfTokay);
 
-    EXPECT_EQ(firstLines(tk.log(), 5),
-        (Log{"yesno", "check nightmare off", "check pieceOfTokay on", "caption level 'Piece of Tokay'", "seed"}));
+    EXPECT_EQ(firstLines(windows.log(), 5),
+        (Log{"yesno", "check nightmare off", "check pieceOfTokay on", "value level 'Piece of Tokay'", "seed"}));
     EXPECT_EQ(state().level, Level::PieceOfTokay);
     EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
     EXPECT_EQ(state().score, 0);
-    EXPECT_EQ(tk.drawsLeft(), 0U);
-    EXPECT_TRUE(invariantsHold(state(), tk));
+    EXPECT_EQ(windows.drawsLeft(), 0U);
+    EXPECT_TRUE(invariantsHold(state(), windows));
 }
 
 TEST_F(GameTest, switchingLevelBeforeTheFirstGameOrAfterTheEndAsksNothingAndDealsAtOnce)
 {
-    tk.queueDraws(drawsToDeal(onePairBoard));
+    windows.queueDraws(drawsToDeal(onePairBoard));
     game.chooseLevel(Level::Nightmare);
-    EXPECT_EQ(tk.caption(StatusLabel::Level), "Nightmare");
+    EXPECT_EQ(windows.value(StatusLabel::Level), "Nightmare");
 
     game.clickCell(1);
     game.clickCell(2);
     ASSERT_EQ(state().gameOver, true);
-    tk.clearLog();
+    windows.clearLog();
 
-    tk.queueDraws(RunDraws().idleSwaps(50).draws());
+    windows.queueDraws(RunDraws().idleSwaps(50).draws());
     game.chooseLevel(Level::PieceOfTokay);
 
-    EXPECT_EQ(firstLines(tk.log(), 3),
-        (Log{"check nightmare off", "check pieceOfTokay on", "caption level 'Piece of Tokay'"}));
+    EXPECT_EQ(firstLines(windows.log(), 3),
+        (Log{"check nightmare off", "check pieceOfTokay on", "value level 'Piece of Tokay'"}));
     EXPECT_EQ(state().gameOver, false);
-    EXPECT_TRUE(invariantsHold(state(), tk));
+    EXPECT_TRUE(invariantsHold(state(), windows));
 }
 
 // Protects the sound switch and that every sound waits on it.
@@ -173,31 +177,31 @@ TEST_F(GameTest, switchingLevelBeforeTheFirstGameOrAfterTheEndAsksNothingAndDeal
 TEST_F(GameTest, theSoundItemsMoveTheCheckMarkAndSetSoundOnWithoutStartingOrStoppingASound)
 {
     game.setSoundOn(false);
-    EXPECT_EQ(tk.log(), (Log{"check soundOn off", "check soundOff on"}));
+    EXPECT_EQ(windows.log(), (Log{"check soundOn off", "check soundOff on"}));
     EXPECT_FALSE(state().soundOn);
 
     game.setSoundOn(false);
     EXPECT_FALSE(state().soundOn);
-    EXPECT_TRUE(tk.checked(MenuItem::SoundOff));
-    EXPECT_FALSE(tk.checked(MenuItem::SoundOn));
+    EXPECT_TRUE(windows.checked(MenuItem::SoundOff));
+    EXPECT_FALSE(windows.checked(MenuItem::SoundOn));
 
-    tk.clearLog();
+    windows.clearLog();
     game.setSoundOn(true);
-    EXPECT_EQ(tk.log(), (Log{"check soundOff off", "check soundOn on"}));
+    EXPECT_EQ(windows.log(), (Log{"check soundOff off", "check soundOn on"}));
     EXPECT_TRUE(state().soundOn);
 }
 
 // Protects the about command: its sound starts before the window is created and shown.
 
-TEST_F(GameTest, aboutPlaysSoundFourThenLoadsAndShowsTheAboutWindow)
+TEST_F(GameTest, aboutPlaysSoundFourThenCreatesAndShowsTheAboutWindow)
 {
     game.showCredits();
-    EXPECT_EQ(tk.log(), joined({soundOf(4), {"create aboutWindow", "show aboutWindow"}}));
+    EXPECT_EQ(windows.log(), joined({soundOf(4), {"create aboutWindow", "show aboutWindow"}}));
 
-    tk.clearLog();
+    windows.clearLog();
     game.setSoundOn(false);
     game.showCredits();
-    EXPECT_EQ(tk.log(), (Log{"check soundOn off", "check soundOff on", "create aboutWindow", "show aboutWindow"}));
+    EXPECT_EQ(windows.log(), (Log{"check soundOn off", "check soundOff on", "create aboutWindow", "show aboutWindow"}));
 }
 
 // Protects leaving: exit asks and ends at once on OK (Cancel: with the level's No above);
@@ -205,21 +209,21 @@ TEST_F(GameTest, aboutPlaysSoundFourThenLoadsAndShowsTheAboutWindow)
 
 TEST_F(GameTest, exitAnsweredOkEndsTheProgramAtOnceWhetherOrNotAGameRuns)
 {
-    tk.answerOkCancel(Answer::Ok);
+    windows.answerOkCancel(Answer::Ok);
     EXPECT_THROW(game.askToLeave(), ProgramEnded);
-    EXPECT_EQ(tk.log(), (Log{"okcancel", "end"}));
-    EXPECT_EQ(tk.lastPrompt(), exitPrompt);
+    EXPECT_EQ(windows.log(), (Log{"okcancel", "end"}));
+    EXPECT_EQ(windows.lastPrompt(), exitPrompt);
 }
 
-TEST_F(GameTest, closingTheMainWindowUnloadsTheAboutAndEndWindowsWithoutAQuestion)
+TEST_F(GameTest, closingTheMainWindowClosesTheAboutAndEndWindowsWithoutAQuestion)
 {
     game.showCredits();
-    tk.clearLog();
+    windows.clearLog();
 
     game.closeWindows();
 
-    EXPECT_EQ(tk.log(), (Log{"close aboutWindow", "close endWindow"}));
-    EXPECT_FALSE(tk.isOpen(Window::About));
+    EXPECT_EQ(windows.log(), (Log{"close aboutWindow", "close endWindow"}));
+    EXPECT_FALSE(windows.isOpen(Window::About));
 }
 
 } // namespace gelumpa::test

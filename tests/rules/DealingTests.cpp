@@ -11,13 +11,13 @@ namespace {
 
 class DealingTest : public GameTest {
 protected:
-    // A Piece of Tokay deal (the level after loading) through the new-game command.
+    // A Piece of Tokay deal (the level the window opens with) through the new-game command.
     Rows dealAtLevelOne(const RunDraws& draws)
     {
-        tk.queueDraws(draws.draws());
+        windows.queueDraws(draws.draws());
         game.newGame();
-        EXPECT_EQ(tk.drawsLeft(), 0U) << "fewer draws taken than scripted";
-        EXPECT_TRUE(invariantsHold(state(), tk));
+        EXPECT_EQ(windows.drawsLeft(), 0U) << "fewer draws taken than scripted";
+        EXPECT_TRUE(invariantsHold(state(), windows));
         return rowsOf(state());
     }
 
@@ -25,13 +25,13 @@ protected:
     // once at Nightmare, through the new-game command.
     Rows dealAtLevelTwo(const std::vector<double>& draws)
     {
-        tk.queueDraws(draws);
+        windows.queueDraws(draws);
         if (state().level == Level::Nightmare)
             game.newGame();
         else
             game.chooseLevel(Level::Nightmare);
-        EXPECT_EQ(tk.drawsLeft(), 0U) << "fewer draws taken than scripted";
-        EXPECT_TRUE(invariantsHold(state(), tk));
+        EXPECT_EQ(windows.drawsLeft(), 0U) << "fewer draws taken than scripted";
+        EXPECT_TRUE(invariantsHold(state(), windows));
         return rowsOf(state());
     }
 };
@@ -49,13 +49,13 @@ const Rows shiftedByOne{
 TEST_F(DealingTest, aNightmareDealSeedsThenDrawsOncePerCell)
 {
     EXPECT_EQ(dealAtLevelTwo(cellDraws(unmovedCells())), rowsOf(sortedFill()));
-    EXPECT_EQ(firstLines(tk.log(), 4), (Log{"check pieceOfTokay off", "check nightmare on", "caption level 'Nightmare'", "seed"}));
+    EXPECT_EQ(firstLines(windows.log(), 4), (Log{"check pieceOfTokay off", "check nightmare on", "value level 'Nightmare'", "seed"}));
 }
 
 TEST_F(DealingTest, aPieceOfTokayDealOfFiftySwapsSeedsThenDrawsThreeTimesEachWhenNothingIsRedrawn)
 {
     EXPECT_EQ(dealAtLevelOne(RunDraws().idleSwaps(50)), rowsOf(sortedFill()));
-    EXPECT_EQ(firstLines(tk.log(), 1), (Log{"seed"}));
+    EXPECT_EQ(firstLines(windows.log(), 1), (Log{"seed"}));
 }
 
 // Protects the Nightmare mixing: cell i trades with drawn cell j, for i = 1..100 in turn.
@@ -135,14 +135,14 @@ TEST_F(DealingTest, aDealtBoardWithoutAPairIsShownAsDealtAndTheGameDoesNotEnd)
 {
     dealKnownBoard(noPairBoard);
     EXPECT_EQ(state().gameOver, false);
-    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 0);
+    EXPECT_EQ(windows.timesShown(Window::EndOfGame), 0);
 
     game.clickCell(1);
     game.clickCell(1);
     EXPECT_EQ(state().selectionCount, 1);
     EXPECT_EQ(state().score, 0);
     EXPECT_EQ(state().gameOver, false);
-    EXPECT_TRUE(invariantsHold(state(), tk));
+    EXPECT_TRUE(invariantsHold(state(), windows));
 }
 
 } // namespace gelumpa::test

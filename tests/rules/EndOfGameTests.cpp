@@ -21,7 +21,7 @@ TEST_F(RulesTest, aSinglePairLeftAnywhereOnTheBoardEvenAtItsEdgesKeepsTheGameGoi
         rules.clickCell(5);
         rules.clickCell(5);
 
-        EXPECT_EQ(lastLines(tk.log(), 2), soundOf(2));
+        EXPECT_EQ(lastLines(windows.log(), 2), soundOf(2));
         EXPECT_EQ(state.gameOver, false);
     }
 }
@@ -39,7 +39,7 @@ TEST_F(RulesTest, aBoardLeftWithoutAPairEndsTheGameThoughRowEndsOrEmptyCellsSide
         rules.clickCell(cell);
         rules.clickCell(cell);
 
-        EXPECT_EQ(lastLines(tk.log(), 2 + endOfGame.size()), joined({soundOf(2), endOfGame}));
+        EXPECT_EQ(lastLines(windows.log(), 2 + endOfGame.size()), joined({soundOf(2), endOfGame}));
         EXPECT_EQ(state.gameOver, true);
     }
 }
@@ -56,9 +56,9 @@ TEST_F(RulesTest, theLastRemovalScoresThenPlaysSoundTwoThenEndsTheGameEvenWithEv
     EXPECT_EQ(rowsOf(state), Rows(10, ".........."));
     EXPECT_EQ(state.score, 100);
     EXPECT_EQ(state.gameOver, true);
-    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
-    const Log scoredThenSounds = joined({{"caption score ' 100'"}, soundOf(2), endOfGame});
-    EXPECT_EQ(lastLines(tk.log(), scoredThenSounds.size()), scoredThenSounds);
+    EXPECT_EQ(windows.timesShown(Window::EndOfGame), 1);
+    const Log scoredThenSounds = joined({{"value score ' 100'"}, soundOf(2), endOfGame});
+    EXPECT_EQ(lastLines(windows.log(), scoredThenSounds.size()), scoredThenSounds);
 }
 
 // With sound off the end still opens its window; after it, with sound back on, no click does anything.
@@ -67,23 +67,23 @@ TEST_F(RulesTest, withSoundOffMarkingRemovingAndTheEndAreSilentAndAfterTheEndCli
     setBoard({"..........", "..........", "..........", "..........", "..........",
         "..........", "..........", "..........", "3.........", "114......."});
     state.soundOn = false;
-    tk.queueEvent([] { ADD_FAILURE() << "a waiting event ran with sound off"; });
+    windows.queueEvent([] { ADD_FAILURE() << "a waiting event ran with sound off"; });
 
     rules.clickCell(91);
     rules.clickCell(92);
 
-    EXPECT_EQ(tk.soundsStarted(), 0);
-    EXPECT_EQ(tk.eventRuns(), 0);
-    EXPECT_EQ(tk.eventsWaiting(), 1U);
-    EXPECT_EQ(lastLines(tk.log(), 3), (Log{"caption score ' 98'", "create endWindow", "show endWindow"}));
+    EXPECT_EQ(windows.soundsStarted(), 0);
+    EXPECT_EQ(windows.eventRuns(), 0);
+    EXPECT_EQ(windows.eventsWaiting(), 1U);
+    EXPECT_EQ(lastLines(windows.log(), 3), (Log{"value score ' 98'", "create endWindow", "show endWindow"}));
     ASSERT_EQ(state.gameOver, true);
 
     state.soundOn = true;
-    tk.clearLog();
+    windows.clearLog();
     for (int i = 1; i <= 100; ++i)
         rules.clickCell(i);
 
-    EXPECT_TRUE(tk.log().empty());
+    EXPECT_TRUE(windows.log().empty());
     EXPECT_EQ(state.anchorCell, 0);
     EXPECT_EQ(rowsOf(state)[9], "34........");
 }

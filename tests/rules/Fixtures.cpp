@@ -47,14 +47,14 @@ namespace {
 }
 } // namespace
 
-::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk)
+::testing::AssertionResult invariantsHold(const GameState& s, const RecordingWindows& windows)
 {
-    return noneBroken(brokenInvariants(s, tk), s);
+    return noneBroken(brokenInvariants(s, windows), s);
 }
 
-::testing::AssertionResult everyCellShowsWhatItHolds(const GameState& s, const RecordingToolkit& tk)
+::testing::AssertionResult everyCellShowsWhatItHolds(const GameState& s, const RecordingWindows& windows)
 {
-    return noneBroken(cellsShownWrongly(s, tk), s);
+    return noneBroken(cellsShownWrongly(s, windows), s);
 }
 
 void RulesTest::setBoard(const Rows& rows)
@@ -64,31 +64,31 @@ void RulesTest::setBoard(const Rows& rows)
     for (int i = 1; i <= 100; ++i) {
         state.kind(i) = kinds[static_cast<std::size_t>(i)];
         state.marked(i) = false;
-        tk.preset(i, ShownPicture{state.kind(i), PieceLook::Normal});
+        windows.preset(i, ShownPicture{state.kind(i), PieceLook::Normal});
         pieces += state.kind(i) != 0 ? 1 : 0;
     }
     state.anchorCell = 0;
     state.selectionCount = 0;
     state.score = 100 - pieces;
     state.gameOver = false;
-    tk.setCaption(StatusLabel::GroupSize, " 0");
-    tk.setCaption(StatusLabel::Score, " " + std::to_string(state.score));
-    tk.clearLog();
+    windows.showValue(StatusLabel::GroupSize, " 0");
+    windows.showValue(StatusLabel::Score, " " + std::to_string(state.score));
+    windows.clearLog();
 }
 
 void GameTest::dealKnownBoard(const Rows& rows)
 {
-    tk.queueDraws(drawsToDeal(rows));
+    windows.queueDraws(drawsToDeal(rows));
     if (state().level == Level::Nightmare) {
         game.newGame();
     } else {
         if (!state().gameOver)
-            tk.answerYesNo(Answer::Yes);
+            windows.answerYesNo(Answer::Yes);
         game.chooseLevel(Level::Nightmare);
     }
-    EXPECT_EQ(tk.drawsLeft(), 0U);
+    EXPECT_EQ(windows.drawsLeft(), 0U);
     EXPECT_EQ(rowsOf(state()), rows);
-    tk.clearLog();
+    windows.clearLog();
 }
 
 void GameTest::removeOnePairAndMarkTheOther()

@@ -14,7 +14,7 @@
 #include "game/Game.h"
 #include "game/SoundEffects.h"
 #include "tests/support/BoardText.h"
-#include "tests/support/RecordingToolkit.h"
+#include "tests/support/RecordingWindows.h"
 
 namespace gelumpa::test {
 
@@ -32,9 +32,9 @@ Log lastLines(const Log& log, std::size_t n);
 inline const Log endOfGame = joined({soundOf(3), {"create endWindow", "show endWindow"}});
 
 // Every invariant of the state and the screen, as a gtest assertion.
-::testing::AssertionResult invariantsHold(const GameState& s, const RecordingToolkit& tk);
+::testing::AssertionResult invariantsHold(const GameState& s, const RecordingWindows& windows);
 // Every cell shows what it holds, on any board: a repaint left out leaves a ghost piece.
-::testing::AssertionResult everyCellShowsWhatItHolds(const GameState& s, const RecordingToolkit& tk);
+::testing::AssertionResult everyCellShowsWhatItHolds(const GameState& s, const RecordingWindows& windows);
 
 // A board with some cells given other kinds.
 Rows withKinds(Rows rows, std::initializer_list<std::pair<int, char>> cells);
@@ -59,9 +59,9 @@ protected:
     void setBoard(const Rows& rows);
 
     GameState state;
-    RecordingToolkit tk;
-    SoundEffects effects{tk, state};
-    Rules rules{state, tk, tk, effects};
+    RecordingWindows windows;
+    SoundEffects effects{windows, state};
+    Rules rules{state, windows, windows, effects};
 };
 
 // The whole game, from the main window's opening on.
@@ -73,8 +73,8 @@ protected:
     void removeOnePairAndMarkTheOther();
     const GameState& state() const { return game.gameState(); }
 
-    RecordingToolkit tk;
-    Game game{tk, tk, tk, tk};
+    RecordingWindows windows;
+    Game game{windows, windows, windows, windows};
 };
 
 } // namespace gelumpa::test

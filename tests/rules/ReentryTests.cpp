@@ -23,9 +23,9 @@ protected:
     // A click that arrives while recording n starts, checked like any handler.
     void clickDuring(int n, int cell)
     {
-        tk.queueEventDuring(n, [this, cell] {
+        windows.queueEventDuring(n, [this, cell] {
             game.clickCell(cell);
-            EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting click on " << cell;
+            EXPECT_TRUE(invariantsHold(state(), windows)) << "after the waiting click on " << cell;
         });
     }
 };
@@ -41,29 +41,29 @@ TEST_F(ReentryTest, aClickWaitingWhileAGroupIsMarkedRunsInsideSoundOneAndMovesTh
 
     game.clickCell(1);
 
-    EXPECT_EQ(tk.log(), joined({{"caption groupSize ' 2'", "show 1 highlighted 1", "show 2 highlighted 1"}, soundOf(1),
-                            {"show 1 normal 1", "show 2 normal 1", "caption groupSize ' 2'", "show 9 highlighted 4", "show 10 highlighted 4"},
+    EXPECT_EQ(windows.log(), joined({{"value groupSize ' 2'", "show 1 highlighted 1", "show 2 highlighted 1"}, soundOf(1),
+                            {"show 1 normal 1", "show 2 normal 1", "value groupSize ' 2'", "show 9 highlighted 4", "show 10 highlighted 4"},
                             soundOf(1)}));
     EXPECT_EQ(state().anchorCell, 9);
-    EXPECT_TRUE(invariantsHold(state(), tk));
+    EXPECT_TRUE(invariantsHold(state(), windows));
 }
 
 TEST_F(ReentryTest, aLevelChangeWaitingWhileAGroupIsMarkedAsksThenDealsAtTheNewLevel)
 {
     dealKnownBoard(twoPairBoard);
-    tk.queueEventDuring(1, [this] {
-        tk.answerYesNo(Answer::Yes);
-        tk.queueDraws(RunDraws().idleSwaps(50).draws());
+    windows.queueEventDuring(1, [this] {
+        windows.answerYesNo(Answer::Yes);
+        windows.queueDraws(RunDraws().idleSwaps(50).draws());
         game.chooseLevel(Level::PieceOfTokay);
     });
 
     game.clickCell(1);
 
-    EXPECT_EQ(std::ranges::count(tk.log(), "yesno"), 1);
+    EXPECT_EQ(std::ranges::count(windows.log(), "yesno"), 1);
     EXPECT_EQ(state().level, Level::PieceOfTokay);
     EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
     EXPECT_EQ(state().anchorCell, 0);
-    EXPECT_TRUE(invariantsHold(state(), tk));
+    EXPECT_TRUE(invariantsHold(state(), windows));
 }
 
 // Protects the removal against events handled between its sound and its end test.
@@ -75,38 +75,38 @@ TEST_F(ReentryTest, aNewGameWaitingDuringTheLastRemovalOrTheEndOfTheGameLeavesAF
     for (const int sound : {2, 3}) {
         SCOPED_TRACE(sound);
         markTheLastPair();
-        tk.queueEventDuring(sound, [this] {
-            tk.queueDraws(cellDraws(unmovedCells()));
+        windows.queueEventDuring(sound, [this] {
+            windows.queueDraws(cellDraws(unmovedCells()));
             game.newGame();
-            EXPECT_TRUE(invariantsHold(state(), tk)) << "after the waiting new game";
+            EXPECT_TRUE(invariantsHold(state(), windows)) << "after the waiting new game";
         });
 
         game.clickCell(2);
 
         EXPECT_EQ(state().gameOver, false);
-        EXPECT_EQ(std::ranges::count(tk.log(), "show endWindow"), sound == 3 ? 1 : 0);
-        EXPECT_EQ(tk.log().back() == "show endWindow", sound == 3);
+        EXPECT_EQ(std::ranges::count(windows.log(), "show endWindow"), sound == 3 ? 1 : 0);
+        EXPECT_EQ(windows.log().back() == "show endWindow", sound == 3);
         EXPECT_EQ(state().score, 0);
         EXPECT_EQ(rowsOf(state()), rowsOf(sortedFill()));
-        EXPECT_TRUE(invariantsHold(state(), tk));
+        EXPECT_TRUE(invariantsHold(state(), windows));
     }
 }
 
 TEST_F(ReentryTest, aLevelChangeWaitingDuringTheLastRemovalAnsweredNoLetsTheGameEnd)
 {
     markTheLastPair();
-    tk.queueEventDuring(2, [this] {
-        tk.answerYesNo(Answer::No);
+    windows.queueEventDuring(2, [this] {
+        windows.answerYesNo(Answer::No);
         game.chooseLevel(Level::PieceOfTokay);
     });
 
     game.clickCell(2);
 
-    EXPECT_EQ(std::ranges::count(tk.log(), "yesno"), 1);
+    EXPECT_EQ(std::ranges::count(windows.log(), "yesno"), 1);
     EXPECT_EQ(state().level, Level::Nightmare);
     EXPECT_EQ(state().gameOver, true);
-    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 1);
-    EXPECT_TRUE(invariantsHold(state(), tk));
+    EXPECT_EQ(windows.timesShown(Window::EndOfGame), 1);
+    EXPECT_TRUE(invariantsHold(state(), windows));
 }
 
 TEST_F(ReentryTest, clicksWaitingDuringARemovalThatTakeTheLastPairEndTheGameTwice)
@@ -115,17 +115,17 @@ TEST_F(ReentryTest, clicksWaitingDuringARemovalThatTakeTheLastPairEndTheGameTwic
     game.clickCell(1);
     clickDuring(2, 9);
     clickDuring(2, 9);
-    tk.clearLog();
+    windows.clearLog();
 
     game.clickCell(2);
 
-    EXPECT_EQ(tk.log(), joined({{"clear 1", "clear 2", "caption score ' 2'"}, soundOf(2),
-                            {"caption groupSize ' 2'", "show 9 highlighted 4", "show 10 highlighted 4"}, soundOf(1),
-                            {"clear 9", "clear 10", "caption score ' 4'"}, soundOf(2), endOfGame, endOfGame}));
+    EXPECT_EQ(windows.log(), joined({{"clear 1", "clear 2", "value score ' 2'"}, soundOf(2),
+                            {"value groupSize ' 2'", "show 9 highlighted 4", "show 10 highlighted 4"}, soundOf(1),
+                            {"clear 9", "clear 10", "value score ' 4'"}, soundOf(2), endOfGame, endOfGame}));
     EXPECT_EQ(state().gameOver, true);
-    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 2);
+    EXPECT_EQ(windows.timesShown(Window::EndOfGame), 2);
     EXPECT_EQ(state().score, 4);
-    EXPECT_TRUE(invariantsHold(state(), tk));
+    EXPECT_TRUE(invariantsHold(state(), windows));
 }
 
 // A click waiting while the last removal sounds marks a piece that stays marked as the game
@@ -140,11 +140,11 @@ TEST_F(ReentryTest, aClickWaitingDuringTheLastRemovalMarksAPieceThatStaysMarkedB
         game.clickCell(2);
 
         EXPECT_EQ(state().gameOver, true);
-        EXPECT_EQ(lastLines(tk.log(), endOfGame.size()), endOfGame);
+        EXPECT_EQ(lastLines(windows.log(), endOfGame.size()), endOfGame);
         EXPECT_EQ(state().anchorCell, sound == 2 ? 50 : 0);
-        EXPECT_EQ(tk.shown(50), (ShownPicture{3, sound == 2 ? PieceLook::Highlighted : PieceLook::Normal}));
-        EXPECT_EQ(tk.eventsWaiting(), 0U);
-        EXPECT_TRUE(invariantsHold(state(), tk));
+        EXPECT_EQ(windows.shown(50), (ShownPicture{3, sound == 2 ? PieceLook::Highlighted : PieceLook::Normal}));
+        EXPECT_EQ(windows.eventsWaiting(), 0U);
+        EXPECT_TRUE(invariantsHold(state(), windows));
     }
 }
 
@@ -153,16 +153,16 @@ TEST_F(ReentryTest, aClickWaitingDuringTheLastRemovalMarksAPieceThatStaysMarkedB
 TEST_F(ReentryTest, anExitAnsweredOkWhileARemovalSoundsEndsTheProgramBeforeTheEndTest)
 {
     markTheLastPair();
-    tk.queueEventDuring(2, [this] {
-        tk.answerOkCancel(Answer::Ok);
+    windows.queueEventDuring(2, [this] {
+        windows.answerOkCancel(Answer::Ok);
         game.askToLeave();
     });
-    tk.clearLog();
+    windows.clearLog();
 
     EXPECT_THROW(game.clickCell(2), ProgramEnded);
 
-    EXPECT_EQ(lastLines(tk.log(), 4), joined({soundOf(2), {"okcancel", "end"}}));
-    EXPECT_EQ(tk.timesShown(Window::EndOfGame), 0);
+    EXPECT_EQ(lastLines(windows.log(), 4), joined({soundOf(2), {"okcancel", "end"}}));
+    EXPECT_EQ(windows.timesShown(Window::EndOfGame), 0);
 }
 
 } // namespace gelumpa::test

@@ -18,16 +18,16 @@ TEST_F(RulesTest, piecesFallByTheHolesBelowThemInOrderAndAColumnWithoutHolesBelo
     setBoard({"..1.......", "..2.......", "..1.......", "..2.......", "3.1.......",
         "4.2.......", "441.......", "242.......", "4413......", "1524......"});
     rules.clickCell(81);
-    tk.clearLog();
+    windows.clearLog();
 
     rules.clickCell(81);
 
     EXPECT_EQ(rowsOf(state), (Rows{"..1.......", "..2.......", "..1.......", "..2.......", "..1.......",
                                  "..2.......", "..1.......", "3.2.......", "2.13......", "1524......"}));
     // Each falling piece shows at its target before its old cell clears; nothing else is repainted or moves aside.
-    EXPECT_EQ(firstLines(tk.log(), 11), (Log{"clear 81", "clear 82", "clear 72", "clear 62", "clear 61", "clear 51",
-                                            "show 81 normal 2", "clear 71", "show 71 normal 3", "clear 41", "caption score ' 84'"}));
-    EXPECT_TRUE(invariantsHold(state, tk));
+    EXPECT_EQ(firstLines(windows.log(), 11), (Log{"clear 81", "clear 82", "clear 72", "clear 62", "clear 61", "clear 51",
+                                            "show 81 normal 2", "clear 71", "show 71 normal 3", "clear 41", "value score ' 84'"}));
+    EXPECT_TRUE(invariantsHold(state, windows));
 }
 
 // Protects the column compaction: occupied columns close up to the left in their old order.
@@ -53,7 +53,7 @@ TEST_F(RulesTest, eachColumnMovesByTheEmptyColumnsLeftOfIt)
         rules.clickCell(cell);
         rules.clickCell(cell);
         EXPECT_EQ(rowsOf(state), after) << cell;
-        EXPECT_TRUE(invariantsHold(state, tk)) << cell;
+        EXPECT_TRUE(invariantsHold(state, windows)) << cell;
     }
 }
 

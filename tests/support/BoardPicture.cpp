@@ -1,6 +1,7 @@
 // Reading the board from a screenshot; see BoardPicture.h.
 #include "tests/support/BoardPicture.h"
 
+#include "core/DesignState.h"
 #include "tests/support/PiecePicture.h"
 
 namespace e2e {
@@ -43,6 +44,14 @@ std::optional<QPoint> findBoardFrame(const QImage& screen, QRect window)
 }
 
 } // namespace
+
+Board designBoard()
+{
+    Board board;
+    for (int cell = 1; cell <= cellCount; ++cell)
+        board.kind[cell] = gelumpa::designState::pieceKind;
+    return board;
+}
 
 QPoint cellCorner(int cell)
 {
@@ -96,9 +105,11 @@ std::string describe(const Board& board)
     std::string text;
     for (int cell = 1; cell <= cellCount; ++cell) {
         const int kind = board.kind[cell];
-        text += kind == emptyCell ? '.' : kind == unrecognised ? '?' : static_cast<char>('0' + kind);
-        text += board.highlighted[cell] ? '*' : ' ';
-        text += cell % rowLength == 0 ? "\n" : " ";
+        if (kind == emptyCell || kind == unrecognised)
+            text += kind == emptyCell ? '.' : '?';
+        else
+            text += {board.highlighted[cell] ? 'h' : 'n', static_cast<char>('0' + kind)};
+        text += cell % rowLength == 0 ? '\n' : ' ';
     }
     return text;
 }

@@ -23,6 +23,9 @@ struct Board {
     bool operator==(const Board&) const = default;
 };
 
+// The board of the main window's design state, none of its pieces marked.
+Board designBoard();
+
 // The top left corner of a cell in client coordinates.
 QPoint cellCorner(int cell);
 
@@ -36,7 +39,8 @@ std::vector<int> cellsNotDrawnExactly(const QImage& screen, QPoint clientOrigin,
 // within the area, found from the board frame.
 std::optional<QPoint> findClientOrigin(const QImage& screen, QRect within);
 
-// Ten lines of ten cells: the kind digit, '.' for empty, '?' unrecognised, '*' after a highlighted one.
+// Ten lines of ten cells: n1..n5 a piece of that kind, h1..h5 one highlighted, '.' an empty cell,
+// '?' an unrecognised one.
 std::string describe(const Board& board);
 
 } // namespace e2e

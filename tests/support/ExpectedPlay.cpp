@@ -5,14 +5,6 @@
 
 namespace e2e {
 
-Board designBoard()
-{
-    Board board;
-    for (int cell = 1; cell <= cellCount; ++cell)
-        board.kind[cell] = 1;
-    return board;
-}
-
 Board withMarked(Board board, const std::vector<int>& group)
 {
     board.highlighted.fill(false);

@@ -15,8 +15,6 @@ inline std::vector<int> groupAt(const Board& board, int cell) { return gelumpa::
 // The largest group of two or more (the one found first among equals); empty when none is left.
 inline std::vector<int> largestGroup(const Board& board) { return gelumpa::model::largestGroup(board.kind); }
 inline bool hasMoveLeft(const Board& board) { return gelumpa::model::moveLeft(board.kind); }
-// The board of the window's design state: a light brown piece on every cell, none marked.
-Board designBoard();
 // The board with exactly the group highlighted.
 Board withMarked(Board board, const std::vector<int>& group);
 // The group taken away, the pieces above fallen into the holes, empty columns closed up to the

@@ -44,37 +44,37 @@ void checkSelection(const GameState& s, std::vector<std::string>& broken)
         broken.push_back("anchorCell " + std::to_string(s.anchorCell) + " is not a marked cell");
 }
 
-void checkPanel(const GameState& s, const RecordingToolkit& tk, std::vector<std::string>& broken)
+void checkPanel(const GameState& s, const RecordingWindows& windows, std::vector<std::string>& broken)
 {
-    if (tk.caption(StatusLabel::GroupSize) != numberLabel(s.selectionCount))
-        broken.push_back("the group size reads '" + tk.caption(StatusLabel::GroupSize) + "'");
-    if (tk.caption(StatusLabel::Score) != numberLabel(s.score))
-        broken.push_back("the score reads '" + tk.caption(StatusLabel::Score) + "'");
+    if (windows.value(StatusLabel::GroupSize) != numberLabel(s.selectionCount))
+        broken.push_back("the group size reads '" + windows.value(StatusLabel::GroupSize) + "'");
+    if (windows.value(StatusLabel::Score) != numberLabel(s.score))
+        broken.push_back("the score reads '" + windows.value(StatusLabel::Score) + "'");
     const char* levelName = s.level == Level::PieceOfTokay ? "Piece of Tokay" : "Nightmare";
-    if (tk.caption(StatusLabel::Level) != levelName)
-        broken.push_back("the level label reads '" + tk.caption(StatusLabel::Level) + "' at level " + std::to_string(static_cast<int>(s.level)));
-    if (tk.checked(MenuItem::PieceOfTokay) != (s.level == Level::PieceOfTokay) || tk.checked(MenuItem::Nightmare) != (s.level == Level::Nightmare))
+    if (windows.value(StatusLabel::Level) != levelName)
+        broken.push_back("the level label reads '" + windows.value(StatusLabel::Level) + "' at level " + std::to_string(static_cast<int>(s.level)));
+    if (windows.checked(MenuItem::PieceOfTokay) != (s.level == Level::PieceOfTokay) || windows.checked(MenuItem::Nightmare) != (s.level == Level::Nightmare))
         broken.push_back("the level check marks disagree with level " + std::to_string(static_cast<int>(s.level)));
-    if (tk.checked(MenuItem::SoundOn) != s.soundOn || tk.checked(MenuItem::SoundOff) == s.soundOn)
+    if (windows.checked(MenuItem::SoundOn) != s.soundOn || windows.checked(MenuItem::SoundOff) == s.soundOn)
         broken.push_back("the sound check marks disagree with soundOn");
 }
 
 } // namespace
 
-std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingToolkit& tk)
+std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingWindows& windows)
 {
     std::vector<std::string> wrong;
     for (int i = 1; i <= 100; ++i)
-        if (!(tk.shown(i) == expectedPicture(s, i)))
+        if (!(windows.shown(i) == expectedPicture(s, i)))
             wrong.push_back("cell " + std::to_string(i) + " does not show what it holds");
     return wrong;
 }
 
-std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToolkit& tk)
+std::vector<std::string> brokenInvariants(const GameState& s, const RecordingWindows& windows)
 {
     const model::Kinds board = model::kindsOf(s);
     std::vector<std::string> broken = model::illegalities(board, model::marksOf(s));
-    for (const auto& cell : cellsShownWrongly(s, tk))
+    for (const auto& cell : cellsShownWrongly(s, windows))
         broken.push_back(cell);
     if (s.anchorCell < 0 || s.anchorCell > 100 || s.selectionCount < 0 || s.selectionCount > 100 || s.score < 0 || s.score > 100)
         broken.push_back("a counter left 0..100");
@@ -83,7 +83,7 @@ std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToo
     if (const int left = 100 - model::countOf(board, 0); s.score + left != 100)
         broken.push_back("score " + std::to_string(s.score) + " and " + std::to_string(left) + " pieces left do not make 100");
     checkSelection(s, broken);
-    checkPanel(s, tk, broken);
+    checkPanel(s, windows, broken);
     return broken;
 }
 

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "core/GameState.h"
-#include "tests/support/RecordingToolkit.h"
+#include "tests/support/RecordingWindows.h"
 
 namespace gelumpa::test {
 
 // Every rule the state or the screen breaks, in words; empty when all hold.
-std::vector<std::string> brokenInvariants(const GameState& s, const RecordingToolkit& tk);
+std::vector<std::string> brokenInvariants(const GameState& s, const RecordingWindows& windows);
 // Every cell that does not show what it holds, on any board, in words; empty when all do.
-std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingToolkit& tk);
+std::vector<std::string> cellsShownWrongly(const GameState& s, const RecordingWindows& windows);
 
 } // namespace gelumpa::test

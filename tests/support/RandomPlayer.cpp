@@ -15,9 +15,9 @@ using model::Move;
 
 RandomPlayer::RandomPlayer(model::MovePicker& moves, std::function<double()> draws) : moves(moves)
 {
-    tk.setRecording(false);
-    tk.setFallbackDraws(std::move(draws));
-    tk.setFallbackAnswers([this] { return yesNoAnswer; }, [this] { return okCancelAnswer; });
+    windows.setRecording(false);
+    windows.setFallbackDraws(std::move(draws));
+    windows.setFallbackAnswers([this] { return yesNoAnswer; }, [this] { return okCancelAnswer; });
 }
 
 bool RandomPlayer::goesOn() const { return broken.empty() && dealt[1] + dealt[2] < dealLimit; }
@@ -51,10 +51,10 @@ void RandomPlayer::deliver(const Move& move)
         runEventLoop();
         break;
     case Delivery::Waiting:
-        tk.queueEvent([this, move] { perform(move); });
+        windows.queueEvent([this, move] { perform(move); });
         break;
     case Delivery::DuringSound:
-        tk.queueEventDuring(move.sound, [this, move] { perform(move); });
+        windows.queueEventDuring(move.sound, [this, move] { perform(move); });
         break;
     }
 }
@@ -63,8 +63,8 @@ void RandomPlayer::deliver(const Move& move)
 // so a sound of the one taken lets them in.
 void RandomPlayer::runEventLoop()
 {
-    while (broken.empty() && tk.eventsWaiting() != 0) {
-        tk.takeWaitingEvent()();
+    while (broken.empty() && windows.eventsWaiting() != 0) {
+        windows.takeWaitingEvent()();
         checkBetweenEvents();
     }
 }
@@ -74,7 +74,7 @@ void RandomPlayer::perform(const Move& move)
     if (!broken.empty())
         return;
     ++steps;
-    const Before before{tk.seeds(), tk.soundsStarted(), tk.eventRuns(), state().soundOn};
+    const Before before{windows.seeds(), windows.soundsStarted(), windows.eventRuns(), state().soundOn};
     switch (move.act) {
     case Act::ClickCell: game.clickCell(move.argument); break;
     case Act::ClickGroup: game.clickCell(pieceOfGroup(move.argument)); break;
@@ -105,7 +105,7 @@ void RandomPlayer::closeMainWindow(const Move& move)
 {
     ++steps;
     game.closeWindows();
-    if (tk.isOpen(Window::EndOfGame) || tk.isOpen(Window::About))
+    if (windows.isOpen(Window::EndOfGame) || windows.isOpen(Window::About))
         fail(describe(move), {"a picture window outlived the main window"});
 }
 
@@ -121,14 +121,14 @@ int RandomPlayer::pieceOfGroup(int pick) const
 
 void RandomPlayer::checkHandler(const Move& move, const Before& before)
 {
-    if (tk.seeds() == 0) {
+    if (windows.seeds() == 0) {
         checkBeforeFirstGame(move);
         return;
     }
-    auto rules = brokenInvariants(state(), tk);
-    if (!before.soundOn && (tk.soundsStarted() != before.soundsStarted || tk.eventRuns() != before.eventRuns))
+    auto rules = brokenInvariants(state(), windows);
+    if (!before.soundOn && (windows.soundsStarted() != before.soundsStarted || windows.eventRuns() != before.eventRuns))
         rules.emplace_back("a sound played or events ran with sound off");
-    const int newDeals = tk.seeds() - before.seeds;
+    const int newDeals = windows.seeds() - before.seeds;
     const bool dealing = move.act == Act::NewGame || move.act == Act::Level;
     if (dealing && newDeals != 0 && !model::freshDeal(model::kindsOf(state())))
         rules.emplace_back("the new deal does not hold 20 pieces of each kind");
@@ -144,7 +144,7 @@ void RandomPlayer::checkBeforeFirstGame(const Move& move)
     const GameState& s = state();
     bool untouched = s.gameOver && s.anchorCell == 0 && s.score == 0;
     for (int i = 1; i <= cellCount; ++i)
-        untouched = untouched && s.kind(i) == 0 && !s.marked(i) && tk.shown(i) == ShownPicture{1, PieceLook::Normal};
+        untouched = untouched && s.kind(i) == 0 && !s.marked(i) && windows.shown(i) == ShownPicture{1, PieceLook::Normal};
     if (!untouched)
         fail(describe(move), {"before the first game nothing may change"});
 }
@@ -153,7 +153,7 @@ void RandomPlayer::checkBeforeFirstGame(const Move& move)
 // sound may let events in before its end test), the game is over exactly when no move is left.
 void RandomPlayer::checkBetweenEvents()
 {
-    if (!broken.empty() || tk.seeds() == 0)
+    if (!broken.empty() || windows.seeds() == 0)
         return;
     const bool moveLeft = model::moveLeft(model::kindsOf(state()));
     if (state().gameOver && moveLeft)

@@ -1,4 +1,4 @@
-// The one random player on the whole game behind the recording toolkit: it plays the moves of
+// The one random player on the whole game behind the recording windows: it plays the moves of
 // a move picker, seeded or fed by a fuzzer's bytes, and checks every rule of the board after
 // every handler, nested ones included, until the first broken rule.
 #pragma once
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "tests/support/RecordingToolkit.h"
+#include "tests/support/RecordingWindows.h"
 #include "tests/support/MovePicker.h"
 
 namespace gelumpa::test {
@@ -32,7 +32,7 @@ public:
     int gamesEnded() const { return gamesOver; }
 
 private:
-    // What a handler is judged against: the toolkit's counters before it ran.
+    // What a handler is judged against: the recording windows' counters before it ran.
     struct Before {
         int seeds = 0;
         int soundsStarted = 0;
@@ -55,8 +55,8 @@ private:
     const GameState& state() const { return game.gameState(); }
 
     model::MovePicker& moves;
-    RecordingToolkit tk;
-    Game game{tk, tk, tk, tk};
+    RecordingWindows windows;
+    Game game{windows, windows, windows, windows};
     Answer yesNoAnswer = Answer::No;
     Answer okCancelAnswer = Answer::Cancel;
     int dealLimit = 0;

@@ -1,5 +1,5 @@
 // Counting the pixels of a screen area by colour: how the tests check texts and pictures
-// they do not decode, such as the status panel's captions.
+// they do not decode, such as the status panel's texts.
 #pragma once
 
 #include "tests/support/PiecePicture.h"
@@ -33,17 +33,17 @@ inline bool looksLike(QRgb pixel, QRgb colour)
            channel(qBlue(pixel), qBlue(colour));
 }
 
-// The status panel in the client area, and its seven captions: each one's place in the panel
-// (its design caption's), the colour its text is drawn in, and the least of its pixels that
-// show it is written, in any face or none (a missing glyph is drawn as a box).
+// The status panel in the client area, and its seven texts (three captions, three values and the
+// signature): each one's place in the panel (its design text's), the colour it is drawn in, and the
+// least of its pixels that show it is written, in any face or none (a missing glyph is drawn as a box).
 inline constexpr QRect panelArea{16, 352, 337, 41};
-struct PanelCaption {
+struct PanelText {
     const char* what;
     QRect place;
     QRgb colour;
     int least;
 };
-inline constexpr std::array<PanelCaption, 7> panelCaptions{{
+inline constexpr std::array<PanelText, 7> panelTexts{{
     {"\"Score :\" in white", {0, 0, 42, 13}, white, 10},
     {"the score in green", {48, 2, 22, 13}, 0xff00ff00, 10},
     {"\"Level :\" in white", {80, 0, 40, 13}, white, 10},
@@ -53,14 +53,14 @@ inline constexpr std::array<PanelCaption, 7> panelCaptions{{
     {"\"Orvane 2003\" in yellow", {216, 8, 113, 24}, 0xffffff00, 30},
 }};
 
-// The captions not written in their colour at their place, one a line; empty when all are.
-inline std::string unwrittenCaptions(const QImage& screen, QPoint clientOrigin)
+// The texts not written in their colour at their place, one a line; empty when all are.
+inline std::string unwrittenTexts(const QImage& screen, QPoint clientOrigin)
 {
     std::string missing;
-    for (const PanelCaption& caption : panelCaptions) {
-        const QRect place = caption.place.translated(clientOrigin + panelArea.topLeft());
-        if (countPixels(screen, place, [&](QRgb pixel) { return looksLike(pixel, caption.colour); }) < caption.least)
-            missing += std::string("no ") + caption.what + '\n';
+    for (const PanelText& text : panelTexts) {
+        const QRect place = text.place.translated(clientOrigin + panelArea.topLeft());
+        if (countPixels(screen, place, [&](QRgb pixel) { return looksLike(pixel, text.colour); }) < text.least)
+            missing += std::string("no ") + text.what + '\n';
     }
     return missing;
 }

@@ -2,13 +2,12 @@
 // menu tree, and what each command does to the cells, the labels and the check marks. The
 // captions, titles, questions and buttons are the game's own in every language.
 #include <memory>
-#include <string>
-#include <utility>
 
 #include <QMenuBar>
 #include <QTest>
 
 #include "UiTestGroups.h"
+#include "core/DesignState.h"
 #include "tests/support/MainWindowDriver.h"
 
 namespace gelumpa::test {
@@ -16,7 +15,7 @@ namespace gelumpa::test {
 class MainWindowTests : public MainWindowTestGroup {
     Q_OBJECT
 
-    QString caption(StatusLabel label) const { return mainWindow->label(label).text(); }
+    QString value(StatusLabel label) const { return mainWindow->label(label).text(); }
     const GameState& state() const { return mainWindow->game().gameState(); }
 
 private slots:
@@ -36,14 +35,11 @@ private slots:
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
-        e2e::Board design;
-        design.kind.fill(1);
-        QCOMPARE(boardMismatch(*mainWindow, design), QString());
-        QCOMPARE(caption(StatusLabel::Score), QStringLiteral("000"));
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral("000"));
-        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
-        QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
-        QVERIFY(item("soundOnItem").isChecked() && !item("soundOffItem").isChecked());
+        QCOMPARE(boardMismatch(*mainWindow, e2e::designBoard()), QString());
+        for (const StatusLabel label : every<StatusLabel>)
+            QCOMPARE(value(label), QString::fromUtf8(designState::value(label)));
+        for (const MenuItem menuItem : every<MenuItem>)
+            QCOMPARE(mainWindow->menuItem(menuItem).isChecked(), designState::checked(menuItem));
         // The frame's and the panel's pixels are measured at every ratio by the HiDpi group.
         QCOMPARE(mainWindow->label(StatusLabel::Score).pos(), QPoint(48, 2));
         QCOMPARE(mainWindow->label(StatusLabel::Level).pos(), QPoint(120, 1));
@@ -67,9 +63,6 @@ private slots:
         QCOMPARE(captions(options[0]->menu()->actions()), (QStringList{"&Piece of Tokay", "&Nightmare"}));
         QCOMPARE(captions(options[1]->menu()->actions()), (QStringList{"&Make me mad !!", "&Keep silent.."}));
         QCOMPARE(captions(bar[2]->menu()->actions()), (QStringList{"&About me ??"}));
-        // The level label is written from the game's table of names: each its item's caption less the access key.
-        for (const auto& [menuItem, level] : {std::pair{MenuItem::PieceOfTokay, Level::PieceOfTokay}, std::pair{MenuItem::Nightmare, Level::Nightmare}})
-            QCOMPARE(mainWindow->menuItem(menuItem).text().remove(QLatin1Char('&')), QString::fromStdString(std::string(levelName(level))));
         for (const QAction* action : mainWindow->findChildren<QAction*>()) {
             QVERIFY(action->shortcut().isEmpty());
             QVERIFY(action->isEnabled() && action->isVisible());
@@ -82,19 +75,19 @@ private slots:
     {
         item("newGameItem").trigger();
         QCOMPARE(boardMismatch(*mainWindow), QString());
-        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" 0"));
+        QCOMPARE(value(StatusLabel::Score), QStringLiteral(" 0"));
+        QCOMPARE(value(StatusLabel::GroupSize), QStringLiteral(" 0"));
 
         const int cell = removableCell(state());
         clickCell(*mainWindow, cell);
         const int size = state().selectionCount;
         QVERIFY(size >= 2);
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
+        QCOMPARE(value(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
         QCOMPARE(boardMismatch(*mainWindow), QString());
 
         clickCell(*mainWindow, cell);
-        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" %1").arg(size));
-        QCOMPARE(caption(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
+        QCOMPARE(value(StatusLabel::Score), QStringLiteral(" %1").arg(size));
+        QCOMPARE(value(StatusLabel::GroupSize), QStringLiteral(" %1").arg(size));
         QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 
@@ -120,7 +113,7 @@ private slots:
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
         QCOMPARE(seen->buttons, (QStringList{"&Yes", "&No"}));
         QVERIFY(item("pieceOfTokayItem").isChecked() && !item("nightmareItem").isChecked());
-        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
+        QCOMPARE(value(StatusLabel::Level), QStringLiteral("Piece of Tokay"));
         QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 
@@ -132,8 +125,8 @@ private slots:
         answerNextBox(QMessageBox::Yes);
         item("nightmareItem").trigger();
         QVERIFY(!item("pieceOfTokayItem").isChecked() && item("nightmareItem").isChecked());
-        QCOMPARE(caption(StatusLabel::Level), QStringLiteral("Nightmare"));
-        QCOMPARE(caption(StatusLabel::Score), QStringLiteral(" 0"));
+        QCOMPARE(value(StatusLabel::Level), QStringLiteral("Nightmare"));
+        QCOMPARE(value(StatusLabel::Score), QStringLiteral(" 0"));
         QCOMPARE(boardMismatch(*mainWindow), QString());
     }
 

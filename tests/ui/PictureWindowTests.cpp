@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(mainWindow->game().gameState().gameOver, false);
     }
 
-    void aClickAnywhereUnloadsTheWindowAndTheNextLoadMakesAFreshOne()
+    void aClickAnywhereClosesTheWindowAndTheNextCommandMakesAFreshOne()
     {
         item("aboutItem").trigger();
         QPointer<QWidget> first = shownWindows(aboutTitle).first();

@@ -28,13 +28,13 @@ struct ShownPicture {
     bool operator==(const ShownPicture&) const = default;
 };
 
-class RecordingToolkit final : public BoardDisplay, public Dialogs, public Chance, public Program {
+class RecordingWindows final : public BoardDisplay, public Dialogs, public Chance, public Program {
 public:
-    RecordingToolkit();
+    RecordingWindows();
 
     void showPiece(int cell, int kind, PieceLook look) override;
     void clearCell(int cell) override;
-    void setCaption(StatusLabel label, std::string_view text) override;
+    void showValue(StatusLabel label, std::string_view value) override;
     void setChecked(MenuItem item, bool on) override;
     Answer askYesNo(std::string_view prompt, std::string_view title) override;
     Answer askOkCancel(std::string_view prompt, std::string_view title) override;
@@ -56,7 +56,7 @@ public:
     // The screen as the rules left it.
     ShownPicture shown(int cell) const { return cells[static_cast<std::size_t>(cell)]; }
     void preset(int cell, ShownPicture picture) { cells[static_cast<std::size_t>(cell)] = picture; }
-    const std::string& caption(StatusLabel label) const { return captions[indexOf(label)]; }
+    const std::string& value(StatusLabel label) const { return values[indexOf(label)]; }
     bool checked(MenuItem item) const { return checks[indexOf(item)]; }
     bool isOpen(Window window) const { return windows[indexOf(window)].open; }
     int timesShown(Window window) const { return windows[indexOf(window)].shows; }
@@ -98,7 +98,7 @@ private:
     bool keepingRecord = true;
     std::vector<std::string> entries;
     std::array<ShownPicture, 101> cells{};
-    std::array<std::string, countOf<StatusLabel>> captions;
+    std::array<std::string, countOf<StatusLabel>> values;
     std::array<bool, countOf<MenuItem>> checks{};
     std::array<WindowModel, countOf<Window>> windows{};
 

@@ -1,7 +1,9 @@
-// The recording toolkit: each call becomes one line of the record and updates the screen model.
-#include "tests/support/RecordingToolkit.h"
+// The recording windows: each call becomes one line of the record and updates the screen model.
+#include "tests/support/RecordingWindows.h"
 
 #include <gtest/gtest.h>
+
+#include "core/DesignState.h"
 
 namespace gelumpa::test {
 
@@ -15,21 +17,23 @@ bool validCell(int cell) { return cell >= 1 && cell <= 100; }
 
 } // namespace
 
-RecordingToolkit::RecordingToolkit()
-    : captions{"000", "000", "Piece of Tokay"} // the main window's design
+// The windows open in the main window's design state.
+RecordingWindows::RecordingWindows()
 {
-    cells.fill(ShownPicture{1, PieceLook::Normal});
-    checks[indexOf(MenuItem::PieceOfTokay)] = true;
-    checks[indexOf(MenuItem::SoundOn)] = true;
+    cells.fill(ShownPicture{designState::pieceKind, PieceLook::Normal});
+    for (const StatusLabel label : every<StatusLabel>)
+        values[indexOf(label)] = designState::value(label);
+    for (const MenuItem item : every<MenuItem>)
+        checks[indexOf(item)] = designState::checked(item);
 }
 
-void RecordingToolkit::record(std::string entry)
+void RecordingWindows::record(std::string entry)
 {
     if (keepingRecord)
         entries.push_back(std::move(entry));
 }
 
-void RecordingToolkit::showPiece(int cell, int kind, PieceLook look)
+void RecordingWindows::showPiece(int cell, int kind, PieceLook look)
 {
     if (!validCell(cell) || kind < 1 || kind > 5) {
         ADD_FAILURE() << "showPiece(" << cell << ", " << kind << ") outside the board or the picture stores";
@@ -40,7 +44,7 @@ void RecordingToolkit::showPiece(int cell, int kind, PieceLook look)
         record("show " + std::to_string(cell) + (look == PieceLook::Normal ? " normal " : " highlighted ") + std::to_string(kind));
 }
 
-void RecordingToolkit::clearCell(int cell)
+void RecordingWindows::clearCell(int cell)
 {
     if (!validCell(cell)) {
         ADD_FAILURE() << "clearCell(" << cell << ") outside the board";
@@ -51,26 +55,26 @@ void RecordingToolkit::clearCell(int cell)
         record("clear " + std::to_string(cell));
 }
 
-void RecordingToolkit::setCaption(StatusLabel label, std::string_view text)
+void RecordingWindows::showValue(StatusLabel label, std::string_view value)
 {
-    captions[indexOf(label)] = std::string(text);
+    values[indexOf(label)] = std::string(value);
     if (keepingRecord)
-        record(std::string("caption ") + labelNames[indexOf(label)] + " '" + std::string(text) + "'");
+        record(std::string("value ") + labelNames[indexOf(label)] + " '" + std::string(value) + "'");
 }
 
-void RecordingToolkit::setChecked(MenuItem item, bool on)
+void RecordingWindows::setChecked(MenuItem item, bool on)
 {
     checks[indexOf(item)] = on;
     record(std::string("check ") + itemNames[indexOf(item)] + (on ? " on" : " off"));
 }
 
-void RecordingToolkit::setFallbackAnswers(std::function<Answer()> yesNo, std::function<Answer()> okCancel)
+void RecordingWindows::setFallbackAnswers(std::function<Answer()> yesNo, std::function<Answer()> okCancel)
 {
     yesNoFallback = std::move(yesNo);
     okCancelFallback = std::move(okCancel);
 }
 
-Answer RecordingToolkit::ask(const char* entry, std::string_view question, std::string_view heading)
+Answer RecordingWindows::ask(const char* entry, std::string_view question, std::string_view heading)
 {
     prompt = question;
     title = heading;
@@ -89,23 +93,23 @@ Answer RecordingToolkit::ask(const char* entry, std::string_view question, std::
     return yesNo ? Answer::No : Answer::Cancel;
 }
 
-Answer RecordingToolkit::askYesNo(std::string_view question, std::string_view heading)
+Answer RecordingWindows::askYesNo(std::string_view question, std::string_view heading)
 {
     return ask("yesno", question, heading);
 }
 
-Answer RecordingToolkit::askOkCancel(std::string_view question, std::string_view heading)
+Answer RecordingWindows::askOkCancel(std::string_view question, std::string_view heading)
 {
     return ask("okcancel", question, heading);
 }
 
-void RecordingToolkit::createWindow(Window window)
+void RecordingWindows::createWindow(Window window)
 {
     windows[indexOf(window)].open = true;
     record(std::string("create ") + windowNames[indexOf(window)]);
 }
 
-void RecordingToolkit::showWindow(Window window)
+void RecordingWindows::showWindow(Window window)
 {
     auto& model = windows[indexOf(window)];
     model.open = true;
@@ -113,13 +117,13 @@ void RecordingToolkit::showWindow(Window window)
     record(std::string("show ") + windowNames[indexOf(window)]);
 }
 
-void RecordingToolkit::closeWindow(Window window)
+void RecordingWindows::closeWindow(Window window)
 {
     windows[indexOf(window)] = WindowModel{};
     record(std::string("close ") + windowNames[indexOf(window)]);
 }
 
-void RecordingToolkit::endProgram()
+void RecordingWindows::endProgram()
 {
     record("end");
     waiting.clear();
@@ -127,12 +131,12 @@ void RecordingToolkit::endProgram()
     throw ProgramEnded{};
 }
 
-void RecordingToolkit::queueEventDuring(int n, std::function<void()> event)
+void RecordingWindows::queueEventDuring(int n, std::function<void()> event)
 {
     arriving.emplace_back(n, std::move(event));
 }
 
-void RecordingToolkit::runWaitingEvents()
+void RecordingWindows::runWaitingEvents()
 {
     ++eventRunCount;
     record("events");
@@ -149,25 +153,25 @@ void RecordingToolkit::runWaitingEvents()
         takeWaitingEvent()();
 }
 
-std::function<void()> RecordingToolkit::takeWaitingEvent()
+std::function<void()> RecordingWindows::takeWaitingEvent()
 {
     auto event = std::move(waiting.front());
     waiting.pop_front();
     return event;
 }
 
-void RecordingToolkit::seedFromClock()
+void RecordingWindows::seedFromClock()
 {
     ++seedCount;
     record("seed");
 }
 
-void RecordingToolkit::queueDraws(const std::vector<double>& values)
+void RecordingWindows::queueDraws(const std::vector<double>& values)
 {
     draws.insert(draws.end(), values.begin(), values.end());
 }
 
-double RecordingToolkit::drawUniform()
+double RecordingWindows::drawUniform()
 {
     record("draw");
     if (!draws.empty()) {
@@ -181,7 +185,7 @@ double RecordingToolkit::drawUniform()
     return 0.0;
 }
 
-void RecordingToolkit::startSound(Sound sound)
+void RecordingWindows::startSound(Sound sound)
 {
     ++soundCount;
     playing = static_cast<int>(sound);
