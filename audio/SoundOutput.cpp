@@ -40,16 +40,19 @@ struct SoundOutput::Shared {
 
 SoundOutput::SoundOutput(Recordings recordings) : shared(std::make_shared<Shared>(std::move(recordings))) {}
 
-SoundOutput::~SoundOutput()
+SoundOutput::~SoundOutput() { end(); }
+
+void SoundOutput::end()
 {
+    ended = true;
     if (!worker.joinable())
         return;
     std::unique_lock lock(shared->mutex);
     shared->quitting = true;
     shared->wakeUp.notify_one();
-    const bool ended = shared->workerEnded.wait_for(lock, workerEndWait, [this] { return shared->ended; });
+    const bool workerGone = shared->workerEnded.wait_for(lock, workerEndWait, [this] { return shared->ended; });
     lock.unlock();
-    if (ended)
+    if (workerGone)
         worker.join();
     else
         worker.detach();
@@ -57,6 +60,8 @@ SoundOutput::~SoundOutput()
 
 void SoundOutput::prepare()
 {
+    if (ended)
+        return;
     {
         const std::lock_guard lock(shared->mutex);
         shared->preparing = true;
@@ -66,7 +71,7 @@ void SoundOutput::prepare()
 
 void SoundOutput::play(std::size_t recording)
 {
-    if (recording >= shared->recordings.size() || shared->recordings[recording].empty())
+    if (ended || recording >= shared->recordings.size() || shared->recordings[recording].empty())
         return;
     {
         const std::lock_guard lock(shared->mutex);
@@ -139,7 +144,12 @@ void SoundOutput::run(Shared& shared)
                 shared.wakeUp.wait(lock);
         }
     }
+    // Requests left waiting are never carried out.
     const std::lock_guard lock(shared.mutex);
+    shared.preparing = false;
+    shared.soundWaiting.reset();
+    shared.closing = false;
+    shared.deviceOpen = false;
     shared.ended = true;
     shared.workerEnded.notify_one();
 }

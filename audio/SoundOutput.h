@@ -22,8 +22,7 @@ public:
     using Recordings = std::vector<std::span<const std::uint8_t>>;
 
     explicit SoundOutput(Recordings recordings);
-    // Returns within a second. A worker that a sound server holds longer is left to end by itself
-    // when the server lets it go; what it shares with the output lives until then.
+    // Ends the output (see end).
     ~SoundOutput();
     SoundOutput(const SoundOutput&) = delete;
     SoundOutput& operator=(const SoundOutput&) = delete;
@@ -37,6 +36,11 @@ public:
     void play(std::size_t recording);
     // Stops the sound and has the worker close the device; returns at once.
     void close();
+    // Stops the sound and ends the worker, for a program that leaves without taking its objects
+    // apart; every request after it is ignored. Returns within a second: a worker that a sound
+    // server holds longer is left to end by itself when the server lets it go, and what it shares
+    // with the output lives until then.
+    void end();
 
     bool deviceOpen() const;
     // Whether the worker has anything left to do: a preparation, a sound or a close waiting or
@@ -53,8 +57,9 @@ private:
     // worker's alone.
     const std::shared_ptr<Shared> shared;
     // Started by prepare() or the first sound, so a program that never asks has no thread for it;
-    // touched by the owning thread only.
+    // touched by the owning thread only, as is `ended`.
     std::thread worker;
+    bool ended = false;
 };
 
 } // namespace gelumpa

@@ -31,9 +31,11 @@ void SoundAndEventLoop::runWaitingEvents()
     QCoreApplication::processEvents();
 }
 
+// No sound outlives the program: Wine now and then falls over in a process's end while WINMM
+// plays one.
 void SoundAndEventLoop::endProgram()
 {
-    audio.close();
+    audio.end();
     programEnd();
 }
 

@@ -51,19 +51,21 @@ TEST(SoundOutput, whatCannotBePlayedIsSilenceWithoutDelay)
     }
 }
 
-// The game's end, or a window test's, takes its sound with it.
+// The game's end takes its sound with it, and a sound asked for later is not heard.
 TEST(SoundOutput, itsEndLeavesNothingPlaying)
 {
     const std::vector<std::uint8_t> tune = silence(5 * 8000);
-    auto output = std::make_unique<SoundOutput>(SoundOutput::Recordings{tune});
-    output->play(0);
+    SoundOutput output({tune});
+    output.play(0);
     // The worker has carried the play out once it rests again or holds a device open for it;
     // only then is the device side the test's to ask.
-    ASSERT_TRUE(e2e::waitUntil(2s, [&] { return !output->busy() || output->deviceOpen(); }))
+    ASSERT_TRUE(e2e::waitUntil(2s, [&] { return !output.busy() || output.deviceOpen(); }))
         << "the worker is still at the play";
     ASSERT_TRUE(hearing::soundPlays()) << "the tune did not start";
-    output.reset();
+    output.end();
     EXPECT_TRUE(e2e::waitUntil(1s, [] { return !hearing::soundPlays(); })) << "the tune plays on";
+    output.play(0);
+    EXPECT_FALSE(output.busy());
 }
 
 // The samples are played where they lie, so the reader alone decides where they end: an odd
