@@ -1,11 +1,13 @@
 // What the game tells outside its windows, and where: standard output or standard error, and on
 // Windows, where a program of windows only starts with neither, the console it was typed in or,
-// started with none, a message box.
+// started with none, a message box. The build takes the side (TerminalOutputStreams.cpp or
+// TerminalOutputWindows.cpp).
 #pragma once
 
 #include <cstdio>
 
 #include <QByteArray>
+#include <QString>
 
 namespace gelumpa {
 
@@ -14,8 +16,8 @@ namespace gelumpa {
 // somewhere (a file, a pipe) is written as it is. False when the text reached nobody.
 bool writeToTerminal(std::FILE* stream, const QByteArray& text);
 
-// Tells why the game could not start, on standard error or, where that reaches nobody, in a
-// message box.
-void tellFailedStart(const QByteArray& line);
+// Tells why the game could not start, as a line "gelumpa: WHY" on standard error or, where that
+// reaches nobody, in a message box of the program's name.
+void tellFailedStart(const QString& why);
 
 } // namespace gelumpa
