@@ -31,8 +31,8 @@ struct StartMessages {
     std::mutex mutex;
     QtMessageHandler previous = nullptr;
     std::vector<HeldMessage> held;
-    // Why no window opens, made before the start in the player's language.
-    QString noWindow;
+    // The player's language, for the reason when no window opens.
+    const PlayerLanguage* language = nullptr;
 };
 
 StartMessages& startMessages()
@@ -57,7 +57,7 @@ void holdDuringStart(QtMsgType type, const QMessageLogContext& context, const QS
         return;
     }
     if (text.contains(QLatin1String("platform plugin"))) {
-        tellFailedStart(start.noWindow);
+        tellFailedStart(whyNoWindowOpens(*start.language));
         // The application being built on the stack must not be taken apart from inside its own
         // constructor, and nothing is half done yet that an orderly exit would have to finish.
         std::_Exit(1);
@@ -71,9 +71,9 @@ void holdDuringStart(QtMsgType type, const QMessageLogContext& context, const QS
 std::unique_ptr<QApplication> startApplication(int& argc, char* argv[], const PlayerLanguage& language)
 {
     StartMessages& start = startMessages();
-    start.noWindow = whyNoWindowOpens(language);
+    start.language = &language;
     if (windowCannotOpen()) {
-        tellFailedStart(start.noWindow);
+        tellFailedStart(whyNoWindowOpens(language));
         std::_Exit(1);
     }
     start.previous = qInstallMessageHandler(holdDuringStart);

@@ -1,6 +1,7 @@
 // WINMM is asked with SND_NOSTOP, which declines to play a sound while one of this process
 // still plays; when none does, the single silent frame given plays before the call returns.
 #include "Hearing.h"
+#include "TestWaves.h"
 
 #include <windows.h>
 
@@ -8,18 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace gelumpa::hearing {
 
 namespace {
-// One frame of silence, 8-bit mono at 8 kHz.
-constexpr std::array<std::uint8_t, 45> silentFrame{
-    'R', 'I', 'F', 'F', 37, 0, 0, 0, 'W', 'A', 'V', 'E',
-    'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1f, 0, 0, 0x40, 0x1f, 0, 0, 1, 0, 8, 0,
-    'd', 'a', 't', 'a', 1, 0, 0, 0, 128};
-
 // Without a device every sound would fail to play, which reads as one still playing: no test
 // runs then.
 class OutputDevice final : public ::testing::Environment {
@@ -34,6 +29,7 @@ const ::testing::Environment* const outputDevice = ::testing::AddGlobalTestEnvir
 
 bool soundPlays()
 {
+    static const std::vector<std::uint8_t> silentFrame = silence(1);
     return !sndPlaySoundA(reinterpret_cast<LPCSTR>(silentFrame.data()), SND_SYNC | SND_NODEFAULT | SND_MEMORY | SND_NOSTOP);
 }
 
